@@ -1,0 +1,43 @@
+// The melee road: confirm the weapon, check and compute, display; and the exit button.
+
+#include "catalogue/melee.h"
+#include "main_window/form1.h"
+#include "main_window/messages.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace harmtally {
+
+using enum Form1Control;
+
+void Form1::Command1_Click()
+{
+    const MeleeWeaponRecord *row = findMeleeWeapon(list(Combo1)->currentText());
+    if (!row)
+        return refuse(messages::weaponNotFound());
+
+    // A figure the catalogue lacks empties its box rather than leave an earlier weapon's there.
+    box(Mindmg)->setText(QString::number(row->minDamage));
+    box(Maxdmg)->setText(QString::number(row->maxDamage));
+    box(Text1)->setText(figureText(row->strengthReq));
+    box(Text5)->setText(figureText(row->hitsPerMinute));
+    hideControl(Command1);
+    showControl(Command2);
+    setEnabledOf(Combo1, false);
+}
+
+void Form1::Command2_Click() { computeAndReveal(Command3); }
+
+void Form1::Command3_Click()
+{
+    displayResults();
+    hideControl(Command2);
+    hideControl(Command3);
+    showControl(Command1);
+    setEnabledOf(Combo1, true);
+}
+
+void Form1::Command4_Click() { close(); }
+
+} // namespace harmtally

@@ -1,0 +1,105 @@
+#include "toolkit/builder.h"
+
+#include "toolkit/fonts.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace harmtally::toolkit {
+namespace {
+
+// The system scroll-bar colour behind figure boxes, and the grey of their disabled text.
+const QColor kFigureBackground(200, 200, 200);
+const QColor kFigureText(109, 109, 109);
+
+QWidget *createWidget(QWidget &parent, Kind kind, const QString &caption, LabelLook look)
+{
+    switch (kind) {
+    case Kind::Label: {
+        auto *label = new QLabel(caption, &parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        label->setAutoFillBackground(look == LabelLook::Opaque);
+        return label;
+    }
+    case Kind::TextBox:
+        return new QLineEdit(caption, &parent);
+    case Kind::FigureBox: {
+        auto *box = new QLineEdit(caption, &parent);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, kFigureBackground);
+        palette.setColor(QPalette::Disabled, QPalette::Text, kFigureText);
+        box->setPalette(palette);
+        box->setEnabled(false);
+        return box;
+    }
+    case Kind::ComboBox: {
+        auto *combo = new QComboBox(&parent);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        // The field holds exactly what the player typed: no completion from the list.
+        combo->setCompleter(nullptr);
+        combo->setEditText(caption);
+        return combo;
+    }
+    case Kind::Button: {
+        auto *button = new QPushButton(caption, &parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case Kind::OptionButton:
+        return new QRadioButton(caption, &parent);
+    case Kind::Frame:
+        return new QGroupBox(caption, &parent);
+    }
+    return nullptr;
+}
+
+void applyColour(QWidget &widget, Colour colour)
+{
+    if (colour != Colour::Red)
+        return;
+    QPalette palette = widget.palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, Qt::red);
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+QWidget *createControl(QWidget &parent, const char *name, Kind kind, const char *caption,
+                       QRect twips, Start start, Font font, Colour colour, LabelLook look)
+{
+    QWidget *widget = createWidget(parent, kind, QString::fromUtf8(caption), look);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(pixels(twips.x()), pixels(twips.y()), pixels(twips.width()),
+                        pixels(twips.height()));
+    widget->setFont(fontFor(font));
+    applyColour(*widget, colour);
+    widget->setHidden(start == Start::Hidden);
+    if (start == Start::Selected)
+        static_cast<QRadioButton *>(widget)->setChecked(true);
+    return widget;
+}
+
+void applyTabOrder(std::span<TabStop> stops)
+{
+    std::ranges::sort(stops, {}, &TabStop::tab);
+    QWidget *previous = nullptr;
+    for (const TabStop &stop : stops) {
+        if (stop.widget->focusPolicy() == Qt::NoFocus || qobject_cast<QGroupBox *>(stop.widget))
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, stop.widget);
+        previous = stop.widget;
+    }
+}
+
+} // namespace harmtally::toolkit

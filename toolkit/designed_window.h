@@ -1,0 +1,24 @@
+#pragma once
+
+// A top-level window placed, sized and bordered as its design says, with the program's icon and,
+// where designed, the background picture at its natural size from the top-left corner.
+
+#include "toolkit/design.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace harmtally::toolkit {
+
+class DesignedWindow : public QWidget {
+public:
+    explicit DesignedWindow(const WindowDesign &design);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap picture_;
+};
+
+} // namespace harmtally::toolkit

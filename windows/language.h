@@ -1,0 +1,7 @@
+#pragma once
+
+namespace harmtally {
+
+enum class Language { English, Italian };
+
+} // namespace harmtally

@@ -1,0 +1,74 @@
+#pragma once
+
+// What the window tests share: a recorder in place of the error box, a snapshot of every control
+// and working value of the main window, and a player's hands.
+
+#include "main_window/form1.h"
+#include "toolkit/error_box.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace harmtally::testing {
+
+struct Recorder {
+    QStringList messages;
+    toolkit::MessageSink sink()
+    {
+        return [this](QWidget *, const QString &text) { messages.append(text); };
+    }
+};
+
+inline QString captionOf(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (const auto *box = qobject_cast<const QLineEdit *>(widget))
+        return box->text();
+    if (const auto *combo = qobject_cast<const QComboBox *>(widget))
+        return combo->currentText();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    return widget->windowTitle();
+}
+
+// Every control's text, shown and enabled state, and every working value, as one comparable list.
+inline QStringList snapshot(const Form1 &form)
+{
+    QStringList state;
+    for (int i = 0; i <= 40; ++i) {
+        const QWidget *w = form.control(Form1Control(i));
+        state << QStringLiteral("%1=%2|%3|%4")
+                     .arg(w->objectName(), captionOf(w), w->isHidden() ? "hidden" : "shown",
+                          w->isEnabled() ? "enabled" : "disabled");
+    }
+    const WorkingValues &v = form.workingValues();
+    state << v.weaponReq << v.castStrength << v.baseMin << v.baseMax << v.hitMin << v.hitMax
+          << v.totalMin << v.totalMax << form.trueshotLevel();
+    return state;
+}
+
+inline QString textOf(const Form1 &form, Form1Control id) { return captionOf(form.control(id)); }
+
+// Types into a box or a pick-list's field, as the player would.
+inline void type(const Form1 &form, Form1Control id, const QString &text)
+{
+    QWidget *widget = form.control(id);
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        combo->setEditText(text);
+    else
+        static_cast<QLineEdit *>(widget)->setText(text);
+}
+
+// Presses a button with the mouse; only a shown, enabled button can be pressed.
+inline void press(const Form1 &form, Form1Control id)
+{
+    auto *button = static_cast<QAbstractButton *>(form.control(id));
+    QVERIFY2(!button->isHidden() && button->isEnabled(), qPrintable(button->objectName()));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace harmtally::testing

@@ -21,6 +21,8 @@ Form1::Form1(toolkit::MessageSink sink)
     , controls_(toolkit::build(*this, kForm1Controls))
     , sink_(std::move(sink))
 {
+    for (const BoxHeading &heading : kForm1Headings)
+        controls_.as<QLabel>(heading.label)->setBuddy(controls_[heading.box]);
     fill(Combo1, meleePickListItems());
     fill(combo2, bowPickListItems());
     fill(combo3, arrowPickListItems());
@@ -102,7 +104,8 @@ void Form1::displayResults() const
 
 template <class Window> void Form1::open(QPointer<Window> &window)
 {
-    if (!window)
+    // A closed window may still await its deferred deletion: build a new one all the same.
+    if (!window || !window->isVisible())
         window = new Window(*this);
     window->show();
     window->raise();

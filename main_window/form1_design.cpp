@@ -55,6 +55,12 @@ const std::array<ControlDesign<Form1Control>, 40> kForm1Controls{{
     {Command5,      "Command5",      Button,    "About",                         2880, 4920,  975, 375, 18, Shown,  Standard,    System, Window},
     {Command4,      "Command4",      Button,    "&Esci",                         3960, 4920,  975, 375, 17, Shown,  Standard,    System, Window},
 }};
+
+const std::array<BoxHeading, 11> kForm1Headings{{
+    {Label2, Text1}, {Label3, Text2}, {Label14, Text9}, {Label4, Mindmg}, {Label5, Maxdmg},
+    {Label8, Text5}, {Label9, Text6}, {Label6, Text3}, {Label7, Text4}, {Label12, Text7},
+    {Label13, Text8},
+}};
 // clang-format on
 
 } // namespace harmtally

@@ -17,7 +17,14 @@ enum class Form1Control {
 };
 // clang-format on
 
+// Each heading and the box under it: a screen reader names the box after its heading.
+struct BoxHeading {
+    Form1Control label;
+    Form1Control box;
+};
+
 extern const toolkit::WindowDesign kForm1Window;
+extern const std::array<BoxHeading, 11> kForm1Headings;
 extern const std::array<toolkit::ControlDesign<Form1Control>, 40> kForm1Controls;
 
 } // namespace harmtally

@@ -58,24 +58,56 @@ void TestBowRoad::walksTheRoad_data()
     QTest::addColumn<QString>("seconds");
     QTest::addColumn<QString>("base"); // Mindmg|Maxdmg|Text1|Text5 before Compute
     QTest::addColumn<QString>("results");
-    QTest::newRow("Ashwood Longbow") << "Ashwood Longbow" << "Wooden Arrows" << QString() << "23"
-                                     << "10" << "6|12|13|60" << "8|14|80|140";
-    QTest::newRow("Elm Flatbow") << "Elm Flatbow" << "Pinpoint Arrows" << QString() << "57" << "7"
-                                 << "19|28|50|15" << "20.4|29.4|35.7|51.45";
-    QTest::newRow("below requirement") << "Elm Flatbow" << "Pinpoint Arrows" << QString() << "40"
-                                       << "7" << "19|28|50|15" << "17|26|29.75|45.5";
-    QTest::newRow("Ashwood Flatbow") << "Ashwood Flatbow" << "Wooden Arrows" << QString() << "1"
-                                     << "1" << "2|4|0|50" << "2.2|4.2|1.83333333333333|3.5";
-    QTest::newRow("negative per-hit") << "Ashwood Longbow" << "Wooden Arrows" << QString() << "-27"
-                                     << "3" << "6|12|13|60" << "-2|4|-6|12";
-    QTest::newRow("Trueshot level 25") << "Oak Longbow" << "Trueshot Quiver" << "25" << "36"
-                                       << "60" << "110.5|147.5|36|60" << "110.5|147.5|6630|8850";
-    QTest::newRow("Trueshot level 0") << "Oak Longbow" << "Trueshot Quiver" << "0" << "36" << "1"
-                                      << "108|145|36|60" << "108|145|108|145";
-    QTest::newRow("negative level") << "Oak Longbow" << "Trueshot Quiver" << "-10" << "36" << "1"
-                                    << "107|144|36|60" << "107|144|107|144";
-    QTest::newRow("Quiver of Stability") << "Bow of the Spiders" << "Quiver of Stability"
-                                         << QString() << "32" << "07" << "96|125|32|60"
+    QTest::newRow("Ashwood Longbow") << "Ashwood Longbow"
+                                     << "Wooden Arrows" << QString() << "23"
+                                     << "10"
+                                     << "6|12|13|60"
+                                     << "8|14|80|140";
+    QTest::newRow("Elm Flatbow") << "Elm Flatbow"
+                                 << "Pinpoint Arrows" << QString() << "57"
+                                 << "7"
+                                 << "19|28|50|15"
+                                 << "20.4|29.4|35.7|51.45";
+    QTest::newRow("below requirement") << "Elm Flatbow"
+                                       << "Pinpoint Arrows" << QString() << "40"
+                                       << "7"
+                                       << "19|28|50|15"
+                                       << "17|26|29.75|45.5";
+    QTest::newRow("Ashwood Flatbow") << "Ashwood Flatbow"
+                                     << "Wooden Arrows" << QString() << "1"
+                                     << "1"
+                                     << "2|4|0|50"
+                                     << "2.2|4.2|1.83333333333333|3.5";
+    QTest::newRow("negative per-hit") << "Ashwood Longbow"
+                                      << "Wooden Arrows" << QString() << "-27"
+                                      << "3"
+                                      << "6|12|13|60"
+                                      << "-2|4|-6|12";
+    QTest::newRow("Trueshot level 25") << "Oak Longbow"
+                                       << "Trueshot Quiver"
+                                       << "25"
+                                       << "36"
+                                       << "60"
+                                       << "110.5|147.5|36|60"
+                                       << "110.5|147.5|6630|8850";
+    QTest::newRow("Trueshot level 0") << "Oak Longbow"
+                                      << "Trueshot Quiver"
+                                      << "0"
+                                      << "36"
+                                      << "1"
+                                      << "108|145|36|60"
+                                      << "108|145|108|145";
+    QTest::newRow("negative level") << "Oak Longbow"
+                                    << "Trueshot Quiver"
+                                    << "-10"
+                                    << "36"
+                                    << "1"
+                                    << "107|144|36|60"
+                                    << "107|144|107|144";
+    QTest::newRow("Quiver of Stability") << "Bow of the Spiders"
+                                         << "Quiver of Stability" << QString() << "32"
+                                         << "07"
+                                         << "96|125|32|60"
                                          << "96|125|672|875";
 }
 
@@ -140,17 +172,21 @@ void TestBowRoad::refusalsChangeNothing_data()
     QTest::addColumn<QString>("message");
     const QString noBow = messages::bowNotFound();
     QTest::newRow("designed field text") << "Archi" << QString() << QString() << Command7 << noBow;
-    QTest::newRow("item without a row") << "Ashwood Reflex Bow+3" << QString() << QString()
-                                        << Command7 << noBow;
+    QTest::newRow("item without a row")
+        << "Ashwood Reflex Bow+3" << QString() << QString() << Command7 << noBow;
     QTest::newRow("lower case") << "elm flatbow" << QString() << QString() << Command7 << noBow;
     QTest::newRow("double blank") << "Elm  Flatbow" << QString() << QString() << Command7 << noBow;
-    QTest::newRow("arrow field text") << "Elm Flatbow" << "Frecce" << QString() << Command8
-                                      << messages::arrowKindNotFound();
-    QTest::newRow("empty level") << "Elm Flatbow" << "Trueshot Quiver" << "" << Command9
-                                 << messages::invalidValue();
-    QTest::newRow("letters for level") << "Elm Flatbow" << "Trueshot Quiver" << "dieci"
-                                       << Command9 << messages::invalidValue();
-    QTest::newRow("strength 0") << "Elm Flatbow" << "Wooden Arrows" << QString() << Command2archi
+    QTest::newRow("arrow field text")
+        << "Elm Flatbow"
+        << "Frecce" << QString() << Command8 << messages::arrowKindNotFound();
+    QTest::newRow("empty level") << "Elm Flatbow"
+                                 << "Trueshot Quiver"
+                                 << "" << Command9 << messages::invalidValue();
+    QTest::newRow("letters for level") << "Elm Flatbow"
+                                       << "Trueshot Quiver"
+                                       << "dieci" << Command9 << messages::invalidValue();
+    QTest::newRow("strength 0") << "Elm Flatbow"
+                                << "Wooden Arrows" << QString() << Command2archi
                                 << messages::strengthOrSecondsMissing();
 }
 

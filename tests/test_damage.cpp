@@ -41,17 +41,17 @@ private slots:
 void TestDamage::computes_data()
 {
     QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<DamageInputs>("in"); // req, min, max, strength, hits per minute, seconds
+    QTest::addColumn<DamageInputs>("in");  // req, min, max, strength, hits per minute, seconds
     QTest::addColumn<QString>("expected"); // hitMin|hitMax|totalMin|totalMax, or a refusal
 
     const QString check = messages::strengthOrSecondsMissing();
     const QString invalid = messages::invalidValue();
     const QString tooLarge = messages::resultTooLarge();
 
-    QTest::newRow("Rusted Dirk 30") << english << DamageInputs{"0", "1", "4", "30", "66", "10"}
-                                    << "7|10|77|110";
-    QTest::newRow("Rusted Dirk 33") << english << DamageInputs{"0", "1", "4", "33", "66", "10"}
-                                    << "7.6|10.6|83.6|116.6";
+    QTest::newRow("Rusted Dirk 30")
+        << english << DamageInputs{"0", "1", "4", "30", "66", "10"} << "7|10|77|110";
+    QTest::newRow("Rusted Dirk 33")
+        << english << DamageInputs{"0", "1", "4", "33", "66", "10"} << "7.6|10.6|83.6|116.6";
     QTest::newRow("Goblin Blade") << english << DamageInputs{"53", "22", "31", "70", "60", "7"}
                                   << "25.4|34.4|177.8|240.8";
     QTest::newRow("Ancient Broad Axe+3")
@@ -68,41 +68,39 @@ void TestDamage::computes_data()
         << english << DamageInputs{"13", "2", "2", "2", "60", "3"} << "-0.2|-0.2|-0.6|-0.6";
     QTest::newRow("strength 31") << english << DamageInputs{"0", "1", "4", "31", "66", "10"}
                                  << "7.2|10.2|79.2|112.2";
-    QTest::newRow("Italian commas") << italian << DamageInputs{"0", "1", "4", "33", "66", "10"}
-                                    << "7,6|10,6|83,6|116,6";
+    QTest::newRow("Italian commas")
+        << italian << DamageInputs{"0", "1", "4", "33", "66", "10"} << "7,6|10,6|83,6|116,6";
     QTest::newRow("Italian typed decimals")
         << italian << DamageInputs{"0", "1", "4", "30,5", "66", "0,5"} << "7,1|10,1|3,905|5,555";
     QTest::newRow("seconds 00") << english << DamageInputs{"0", "1", "4", "30", "66", "00"}
                                 << "7|10|0|0";
-    QTest::newRow("seconds with a blank") << english << DamageInputs{"0", "1", "4", "30", "60", " 5"}
-                                          << "7|10|35|50";
+    QTest::newRow("seconds with a blank")
+        << english << DamageInputs{"0", "1", "4", "30", "60", " 5"} << "7|10|35|50";
     QTest::newRow("far below requirement")
         << english << DamageInputs{"590", "537", "813", "1", "31", "-2"}
         << "419.2|695.2|-433.173333333333|-718.373333333333";
-    QTest::newRow("hits per minute unknown") << english
-                                             << DamageInputs{"97", "32", "62", "100", "", "10"}
-                                             << "32.6|62.6||";
+    QTest::newRow("hits per minute unknown")
+        << english << DamageInputs{"97", "32", "62", "100", "", "10"} << "32.6|62.6||";
 
-    QTest::newRow("empty strength") << english << DamageInputs{"0", "1", "4", "", "66", "10"}
-                                    << check;
+    QTest::newRow("empty strength")
+        << english << DamageInputs{"0", "1", "4", "", "66", "10"} << check;
     QTest::newRow("strength 0") << english << DamageInputs{"0", "1", "4", "0", "66", "10"} << check;
-    QTest::newRow("empty seconds") << english << DamageInputs{"0", "1", "4", "30", "66", ""}
-                                   << check;
+    QTest::newRow("empty seconds")
+        << english << DamageInputs{"0", "1", "4", "30", "66", ""} << check;
     QTest::newRow("seconds 0") << english << DamageInputs{"0", "1", "4", "30", "66", "0"} << check;
     QTest::newRow("check before requirement")
         << english << DamageInputs{"", "7", "48", "0", "56", "10"} << check;
     QTest::newRow("letters") << english << DamageInputs{"0", "1", "4", "abc", "66", "10"}
                              << invalid;
-    QTest::newRow("grouped seconds") << english << DamageInputs{"0", "1", "4", "30", "66", "1,000"}
-                                     << invalid;
+    QTest::newRow("grouped seconds")
+        << english << DamageInputs{"0", "1", "4", "30", "66", "1,000"} << invalid;
     QTest::newRow("nan") << english << DamageInputs{"0", "1", "4", "nan", "66", "10"} << invalid;
     QTest::newRow("unreadable before requirement")
         << english << DamageInputs{"", "7", "48", "x", "56", "10"} << invalid;
     QTest::newRow("requirement unknown") << english << DamageInputs{"", "7", "48", "60", "56", "10"}
                                          << messages::unknownRequirement();
-    QTest::newRow("totals overflow") << english
-                                     << DamageInputs{"0", "1", "4", "1e308", "66", "10"}
-                                     << tooLarge;
+    QTest::newRow("totals overflow")
+        << english << DamageInputs{"0", "1", "4", "1e308", "66", "10"} << tooLarge;
     QTest::newRow("per-hit text past the double range")
         << english << DamageInputs{"0", "1.7976931348623157E+308", "4", "00", "66", "1"}
         << tooLarge;
@@ -130,11 +128,16 @@ void TestDamage::raisesBase_data()
     QTest::addColumn<QString>("level"); // empty tag: a fixed bonus of 1 and 2 instead
     QTest::addColumn<QString>("expected");
     QTest::newRow("fixed bonus") << english << QString() << "109|147";
-    QTest::newRow("level 25") << english << "25" << "110.5|147.5";
-    QTest::newRow("level 0") << english << "0" << "108|145";
-    QTest::newRow("negative level") << english << "-30" << "105|142";
-    QTest::newRow("level 3, product first") << english << "3" << "108.3|145.3";
-    QTest::newRow("Italian level") << italian << "2,5" << "108,25|145,25";
+    QTest::newRow("level 25") << english << "25"
+                              << "110.5|147.5";
+    QTest::newRow("level 0") << english << "0"
+                             << "108|145";
+    QTest::newRow("negative level") << english << "-30"
+                                    << "105|142";
+    QTest::newRow("level 3, product first") << english << "3"
+                                            << "108.3|145.3";
+    QTest::newRow("Italian level") << italian << "2,5"
+                                   << "108,25|145,25";
     QTest::newRow("empty level") << english << "" << messages::invalidValue();
     QTest::newRow("unreadable level") << english << "x" << messages::invalidValue();
 }

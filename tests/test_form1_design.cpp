@@ -62,7 +62,8 @@ void TestForm1Design::pickListsShowTheirFieldText()
     const struct {
         Form1Control id;
         int items;
-    } lists[] = {{Form1Control::Combo1, 267}, {Form1Control::combo2, 100}, {Form1Control::combo3, 6}};
+    } lists[]
+        = {{Form1Control::Combo1, 267}, {Form1Control::combo2, 100}, {Form1Control::combo3, 6}};
     for (const auto &list : lists) {
         const auto *combo = static_cast<const QComboBox *>(form.control(list.id));
         QCOMPARE(combo->count(), list.items);

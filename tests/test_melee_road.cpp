@@ -42,24 +42,30 @@ void TestMeleeRoad::walksTheRoad_data()
     QTest::addColumn<QStringList>("figures"); // Mindmg, Maxdmg, Text1, Text5
     QTest::addColumn<QStringList>("results"); // Text3, Text4, Text7, Text8
 
-    QTest::newRow("Rusted Dirk") << "Rusted Dirk" << "30" << "10"
-                                 << QStringList{"1", "4", "0", "66"}
+    QTest::newRow("Rusted Dirk") << "Rusted Dirk"
+                                 << "30"
+                                 << "10" << QStringList{"1", "4", "0", "66"}
                                  << QStringList{"7", "10", "77", "110"};
-    QTest::newRow("Rusted Dirk 33") << "Rusted Dirk" << "33" << "10"
-                                    << QStringList{"1", "4", "0", "66"}
-                                    << QStringList{"7.6", "10.6", "83.6", "116.6"};
-    QTest::newRow("Goblin Blade") << "Goblin Blade" << "70" << "7"
-                                  << QStringList{"22", "31", "53", "60"}
+    QTest::newRow("Rusted Dirk 33")
+        << "Rusted Dirk"
+        << "33"
+        << "10" << QStringList{"1", "4", "0", "66"} << QStringList{"7.6", "10.6", "83.6", "116.6"};
+    QTest::newRow("Goblin Blade") << "Goblin Blade"
+                                  << "70"
+                                  << "7" << QStringList{"22", "31", "53", "60"}
                                   << QStringList{"25.4", "34.4", "177.8", "240.8"};
-    QTest::newRow("Ancient Broad Axe+3") << "Ancient Broad Axe+3" << "500" << "60"
-                                         << QStringList{"537", "813", "590", "31"}
+    QTest::newRow("Ancient Broad Axe+3") << "Ancient Broad Axe+3"
+                                         << "500"
+                                         << "60" << QStringList{"537", "813", "590", "31"}
                                          << QStringList{"519", "795", "16089", "24645"};
-    QTest::newRow("typed name without an item") << "Skaven Knife" << "5" << "07"
-                                                << QStringList{"1", "1", "0", "60"}
-                                                << QStringList{"2", "2", "14", "14"};
-    QTest::newRow("trailing blank belongs to the name") << "Darkthorn " << "44" << "1"
-                                                        << QStringList{"14", "25", "44", "60"}
-                                                        << QStringList{"14", "25", "14", "25"};
+    QTest::newRow("typed name without an item")
+        << "Skaven Knife"
+        << "5"
+        << "07" << QStringList{"1", "1", "0", "60"} << QStringList{"2", "2", "14", "14"};
+    QTest::newRow("trailing blank belongs to the name")
+        << "Darkthorn "
+        << "44"
+        << "1" << QStringList{"14", "25", "44", "60"} << QStringList{"14", "25", "14", "25"};
 }
 
 void TestMeleeRoad::walksTheRoad()
@@ -110,8 +116,8 @@ void TestMeleeRoad::missingFiguresLeaveNothingStale_data()
                                    << messages::unknownRequirement() << "";
     QTest::newRow("Shadow Blade") << "Shadow Blade" << QStringList{"31", "43", "", "60"}
                                   << messages::unknownRequirement() << "";
-    QTest::newRow("Goblin Slayer") << "Goblin Slayer" << QStringList{"32", "62", "97", ""}
-                                   << QString() << "32.6|62.6||";
+    QTest::newRow("Goblin Slayer")
+        << "Goblin Slayer" << QStringList{"32", "62", "97", ""} << QString() << "32.6|62.6||";
 }
 
 // Each weapon follows Rusted Dirk, whose figures must not survive into the new weapon's boxes.
@@ -156,15 +162,29 @@ void TestMeleeRoad::refusalsChangeNothing_data()
     QTest::addColumn<QString>("seconds");
     QTest::addColumn<QString>("message");
     const QString check = messages::strengthOrSecondsMissing();
-    QTest::newRow("designed field text") << "Armi" << "" << "" << messages::weaponNotFound();
-    QTest::newRow("letter case") << "bo" << "" << "" << messages::weaponNotFound();
-    QTest::newRow("leading blank") << " Bo" << "" << "" << messages::weaponNotFound();
-    QTest::newRow("missing trailing blank") << "Darkthorn" << "" << "" << messages::weaponNotFound();
-    QTest::newRow("empty name") << "" << "" << "" << messages::weaponNotFound();
-    QTest::newRow("empty strength") << QString() << "" << "10" << check;
-    QTest::newRow("seconds 0") << QString() << "30" << "0" << check;
-    QTest::newRow("letters") << QString() << "forte" << "10" << messages::invalidValue();
-    QTest::newRow("too large") << QString() << "1e308" << "1e308" << messages::resultTooLarge();
+    QTest::newRow("designed field text") << "Armi"
+                                         << ""
+                                         << "" << messages::weaponNotFound();
+    QTest::newRow("letter case") << "bo"
+                                 << ""
+                                 << "" << messages::weaponNotFound();
+    QTest::newRow("leading blank") << " Bo"
+                                   << ""
+                                   << "" << messages::weaponNotFound();
+    QTest::newRow("missing trailing blank") << "Darkthorn"
+                                            << ""
+                                            << "" << messages::weaponNotFound();
+    QTest::newRow("empty name") << ""
+                                << ""
+                                << "" << messages::weaponNotFound();
+    QTest::newRow("empty strength") << QString() << ""
+                                    << "10" << check;
+    QTest::newRow("seconds 0") << QString() << "30"
+                               << "0" << check;
+    QTest::newRow("letters") << QString() << "forte"
+                             << "10" << messages::invalidValue();
+    QTest::newRow("too large") << QString() << "1e308"
+                               << "1e308" << messages::resultTooLarge();
 }
 
 // A refusal after a passed computation keeps the stored results and Command3 on view.

@@ -2,6 +2,7 @@
 
 #include "toolkit/fonts.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -54,8 +55,16 @@ QWidget *createWidget(QWidget &parent, Kind kind, const QString &caption, LabelL
         button->setAutoDefault(false);
         return button;
     }
-    case Kind::OptionButton:
-        return new QRadioButton(caption, &parent);
+    case Kind::OptionButton: {
+        // One exclusive group per container. Qt's own auto-exclusivity would reach into nested
+        // frames and let an option of one group clear the options of another.
+        auto *group = parent.findChild<QButtonGroup *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!group)
+            group = new QButtonGroup(&parent);
+        auto *option = new QRadioButton(caption, &parent);
+        group->addButton(option);
+        return option;
+    }
     case Kind::Frame:
         return new QGroupBox(caption, &parent);
     }

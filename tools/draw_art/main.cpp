@@ -25,15 +25,11 @@
 namespace {
 
 // A tiny LCG: QRandomGenerator's sequence for a given seed is not promised across Qt versions.
-struct Lcg {
-    std::uint32_t state;
-
-    qreal range(qreal lo, qreal hi)
-    {
-        state = state * 1664525u + 1013904223u;
-        return lo + (hi - lo) * ((state >> 8) / qreal(1u << 24));
-    }
-};
+qreal random(std::uint32_t &state, qreal lo, qreal hi)
+{
+    state = state * 1664525u + 1013904223u;
+    return lo + (hi - lo) * ((state >> 8) / qreal(1u << 24));
+}
 
 // Start point followed by Bezier segments of the given degree, two or three points each.
 QPainterPath bezier(int degree, std::initializer_list<qreal> v)
@@ -55,9 +51,7 @@ QPainterPath quads(std::initializer_list<qreal> v) { return bezier(2, v); }
 // Unit normal to the right of the direction of travel along the path.
 QPointF normalAt(const QPainterPath &path, qreal t)
 {
-    const QPointF d
-        = path.pointAtPercent(qMin(t + 0.01, 1.0)) - path.pointAtPercent(qMax(t - 0.01, 0.0));
-    return QPointF(d.y(), -d.x()) / std::hypot(d.x(), d.y());
+    return QLineF::fromPolar(1, path.angleAtPercent(t) + 90).p2();
 }
 
 template <typename Gradient> Gradient withStops(Gradient g, const QGradientStops &stops)
@@ -112,24 +106,24 @@ void drawSky(QPainter &p)
     // A cold glow behind the skull lifts the horns off the night.
     p.fillRect(canvas, fade(QRadialGradient(420, 40, 190), QColor(40, 100, 120, 70)));
 
-    Lcg rng{1234};
+    std::uint32_t seed = 1234;
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 120; ++i) {
-        const QPointF c(rng.range(0, canvas.width()), rng.range(0, canvas.height()));
-        const qreal size = rng.range(0.4, 1.2);
+        const QPointF c(random(seed, 0, canvas.width()), random(seed, 0, canvas.height()));
+        const qreal size = random(seed, 0.4, 1.2);
         const qreal bright = 0.15 + 0.85 * lightAt(c.x() + 40, c.y() + 40);
-        p.setBrush(QColor(190, 215, 255, int(rng.range(30, 150) * bright)));
+        p.setBrush(QColor(190, 215, 255, int(random(seed, 30, 150) * bright)));
         p.drawEllipse(c, size, size);
     }
     // Drifting mist low down: round gradients squashed flat so the falloff stays smooth.
     for (int i = 0; i < 14; ++i) {
-        const QPointF c(rng.range(-60, canvas.width() + 60), rng.range(290, canvas.height()));
-        const qreal radius = rng.range(80, 170);
+        const QPointF c(random(seed, -60, canvas.width() + 60), random(seed, 290, canvas.height()));
+        const qreal radius = random(seed, 80, 170);
         p.save();
         p.translate(c);
-        p.scale(1.0, rng.range(0.25, 0.45));
+        p.scale(1.0, random(seed, 0.25, 0.45));
         p.setBrush(
-            fade(QRadialGradient(0, 0, radius), QColor(70, 110, 140, int(rng.range(14, 34)))));
+            fade(QRadialGradient(0, 0, radius), QColor(70, 110, 140, int(random(seed, 14, 34)))));
         p.drawEllipse(QPointF(0, 0), radius, radius);
         p.restore();
     }
@@ -179,14 +173,14 @@ void drawSpikes(QPainter &p)
 
 void drawHide(QPainter &p)
 {
-    Lcg rng{77};
+    std::uint32_t seed = 77;
     p.setPen(Qt::NoPen);
     // Bottom rows first so each row overlaps the one below, like shingles.
     int row = 0;
     for (qreal y = 500; y > 60; y -= (4.5 + std::hypot(220.0, y - 180) * 0.022) * 0.48, ++row) {
         for (qreal x = 80 - (row % 2) * 5; x < 480;) {
             const qreal s = 4.5 + std::hypot(x - 86, y - 180) * 0.022;
-            const qreal l = qBound(0.0, lightAt(x, y) * 0.8 + rng.range(0.0, 0.08), 1.0);
+            const qreal l = qBound(0.0, lightAt(x, y) * 0.8 + random(seed, 0.0, 0.08), 1.0);
             const QColor base = QColor::fromRgbF(0.02 + 0.08 * l, 0.07 + 0.30 * l, 0.09 + 0.26 * l);
             const QPointF c(x + (row % 2) * s * 0.45, y);
             p.setBrush(withStops(QRadialGradient(c + QPointF(s * 0.2, -s * 0.35), s * 0.75),
@@ -206,6 +200,8 @@ void drawHide(QPainter &p)
         p.drawPath(quads({0, 0, 10 * n.x(), 10 * n.y() + 5, 26 * n.x(), 26 * n.y()})
                        .translated(throat.pointAtPercent(t) - n * 2));
     }
+    // The neck turns away from the back light, so its middle sinks into shade.
+    p.strokePath(spine.translated(-62, 16), roundPen(QColor(0, 3, 6, 80), 70));
     // The head throws the top of the throat into shadow.
     p.fillRect(canvas, fade(QRadialGradient(304, 240, 64), QColor(0, 0, 0, 150)));
 
@@ -215,7 +211,7 @@ void drawHide(QPainter &p)
     const QColor rim(140, 240, 230);
     for (const auto &[alpha, width] : {std::pair{40, 22.0}, {110, 7.0}, {220, 2.2}}) {
         const QColor edge(rim.red(), rim.green(), rim.blue(), alpha);
-        p.strokePath(back, roundPen(fade(QLinearGradient(262, 0, 400, 0), edge, false), width));
+        p.strokePath(back, roundPen(fade(QLinearGradient(250, 0, 390, 0), edge, false), width));
         p.strokePath(throat, roundPen(fade(QLinearGradient(0, 262, 0, 380), edge, false), width));
     }
     // Just enough starlight on the snout to keep its outline in the dark.
@@ -232,7 +228,7 @@ void drawFace(QPainter &p)
     for (qreal t = 0.08; t < 0.9; t += 0.09) {
         const QPointF at = mouth.pointAtPercent(t);
         const qreal len = t < 0.12 ? 12 : 9 - 3 * t;
-        const qreal l = 0.22 + 0.78 * lightAt(at.x(), at.y());
+        const qreal l = 0.16 + 0.84 * lightAt(at.x(), at.y());
         p.setBrush(QColor::fromRgbF(0.77 * l, 0.75 * l, 0.66 * l));
         p.drawPath(quads({-3, -1, -1, len * 0.6, 1, len, 2, len * 0.4, 3.5, -0.5}).translated(at));
     }
@@ -249,11 +245,11 @@ void drawFace(QPainter &p)
     p.drawPath(brow);
     p.setPen(roundPen(QColor(140, 230, 220, 150), 1.4));
     p.drawPath(brow.translated(2, -3));
-    // Folds behind the eye, where the jaw muscle meets the skull.
-    p.setPen(roundPen(QColor(1, 4, 6, 170), 1.4));
-    for (int i = 0; i < 3; ++i)
-        p.drawPath(quads({322.0 + i * 9, 118.0 + i * 5, 332.0 + i * 9, 138.0 + i * 5, 326.0 + i * 8,
-                          160.0 + i * 5}));
+    // The back of the skull, shadowed where it overhangs the neck, sets the head apart from it.
+    const QPainterPath nape = cubics({352, 80, 376, 124, 370, 190, 330, 228});
+    p.strokePath(nape.translated(7, 2), roundPen(QColor(0, 2, 4, 110), 12));
+    p.strokePath(nape, roundPen(QColor(140, 240, 230, 90), 1.4));
+    p.strokePath(nape, roundPen(ink, 2.2));
 
     // The eye: a soft glow, the lit almond, then a slit pupil.
     p.fillRect(canvas, withStops(QRadialGradient(eye, 34), {{0.0, QColor(255, 200, 80, 190)},

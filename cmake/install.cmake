@@ -1,0 +1,1 @@
+# Installing like a desktop program: filled in by the packaging work.

@@ -6,6 +6,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Lets a desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Harmtally"));
     harmtally::toolkit::registerFonts();
     harmtally::Form1 form1;
     form1.show();

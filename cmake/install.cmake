@@ -1,1 +1,48 @@
-# Installing like a desktop program: filled in by the packaging work.
+# Installing like a desktop program: the executable, its menu entry, icons and AppStream data,
+# and a Debian package of them through CPack. Only what is named here gets installed, so the
+# tests and tools/draw_art stay out of the package.
+include(GNUInstallDirs)
+
+set(HARMTALLY_APP_ID org.example.Harmtally)
+set(HARMTALLY_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
+
+# qt_standard_project_setup() adds an $ORIGIN/../lib RPATH for bundled Qt; the installed program
+# uses the system's Qt, and a stray library beside the prefix must not shadow it.
+set_target_properties(harmtally PROPERTIES INSTALL_RPATH "")
+install(TARGETS harmtally RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${HARMTALLY_PACKAGING_DIR}/${HARMTALLY_APP_ID}.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${HARMTALLY_PACKAGING_DIR}/${HARMTALLY_APP_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Icon themes look icons up by the application id, not by our resource file names.
+foreach(size 16 32 48)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/images/icon-${size}.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+        RENAME ${HARMTALLY_APP_ID}.png)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME harmtally)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "the Harmtally team")
+set(CPACK_PACKAGE_CONTACT "the Harmtally team <harmtally@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Damage calculator for melee weapons and bows")
+# Kept in short lines: dpkg shows the long description as it is written.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Harmtally works out the damage per hit and over a number of seconds of
+the melee weapons and bows of an online role-playing game, from the
+weapon catalogue and the player's boosted strength.
+Italian and English interface.]])
+set(CPACK_PACKAGE_HOMEPAGE_URL https://harmtally.example.org)
+# A package carries no debug info; the build tree keeps it.
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "the Harmtally team <harmtally@example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# dpkg-shlibdeps reads the Qt and C++ runtime packages off the linked libraries, so Depends
+# follows whatever Qt the build used instead of a hand-kept list.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+include(CPack)

@@ -1,0 +1,151 @@
+// The time of each click handler of the melee and the bow road, and of a walk down each road.
+
+#include "support.h"
+#include "windows/mode.h"
+
+#include <vector>
+
+using namespace harmtally;
+using namespace harmtally::testing;
+using enum Form1Control;
+
+namespace {
+
+struct Input {
+    Form1Control box;
+    const char *text;
+};
+
+struct Step {
+    const char *name;
+    std::vector<Input> inputs;
+    void (Form1::*click)();
+};
+
+const std::vector<Step> kMeleeRoad{
+    {"Command1", {{Combo1, "Rusted Dirk"}}, &Form1::Command1_Click},
+    {"Command2", {{Text2, "100"}, {Text6, "10"}}, &Form1::Command2_Click},
+    {"Command3", {}, &Form1::Command3_Click},
+};
+
+const std::vector<Step> kBowRoad{
+    {"Command7", {{combo2, "Oak Longbow"}}, &Form1::Command7_Click},
+    {"Command8", {{combo3, "Trueshot Quiver"}}, &Form1::Command8_Click},
+    {"Command9", {{Text9, "25"}}, &Form1::Command9_Click},
+    {"Command2archi", {{Text2, "100"}, {Text6, "10"}}, &Form1::Command2archi_Click},
+    {"calcolaarchi", {}, &Form1::calcolaarchi_Click},
+};
+
+void typeInputs(Form1 &form, const Step &step)
+{
+    for (const Input &input : step.inputs)
+        type(form, input.box, QString::fromLatin1(input.text));
+}
+
+// Every control's shown and enabled state and every box's text, put back after each click so
+// that every iteration does the click's whole work again.
+class Saved {
+public:
+    explicit Saved(const Form1 &form)
+    {
+        for (int i = 1; i <= 40; ++i) {
+            QWidget *widget = form.control(Form1Control(i));
+            auto *box = qobject_cast<QLineEdit *>(widget);
+            rows_.push_back({widget, box, widget->isHidden(), widget->isEnabled(),
+                             box ? box->text() : QString()});
+        }
+    }
+
+    void restore() const
+    {
+        for (const Row &row : rows_) {
+            row.widget->setHidden(row.hidden);
+            row.widget->setEnabled(row.enabled);
+            if (row.box && row.box->text() != row.text)
+                row.box->setText(row.text);
+        }
+    }
+
+private:
+    struct Row {
+        QWidget *widget;
+        QLineEdit *box;
+        bool hidden;
+        bool enabled;
+        QString text;
+    };
+    std::vector<Row> rows_;
+};
+
+} // namespace
+
+class BenchClicks : public QObject {
+    Q_OBJECT
+private slots:
+    void click_data();
+    void click();
+};
+
+void BenchClicks::click_data()
+{
+    QTest::addColumn<bool>("bow");
+    QTest::addColumn<int>("step"); // the one handler timed; -1 walks the whole road
+    QTest::addColumn<bool>("repaint");
+    for (bool bow : {false, true}) {
+        const std::vector<Step> &road = bow ? kBowRoad : kMeleeRoad;
+        for (int i = 0; i < int(road.size()); ++i)
+            QTest::addRow("%s", road[i].name) << bow << i << false;
+        const char *name = bow ? "bow" : "melee";
+        QTest::addRow("%s road", name) << bow << -1 << false;
+        QTest::addRow("%s road + repaint", name) << bow << -1 << true;
+    }
+}
+
+void BenchClicks::click()
+{
+    QFETCH(bool, bow);
+    QFETCH(int, step);
+    QFETCH(bool, repaint);
+    const std::vector<Step> &road = bow ? kBowRoad : kMeleeRoad;
+    Recorder recorder;
+    Form1 form(recorder.sink());
+    if (bow)
+        applyMode(form, Mode::Bow);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    // Walk to the timed step and type its boxes; only its click is timed.
+    for (int i = 0; i < step; ++i) {
+        typeInputs(form, road[i]);
+        (form.*road[i].click)();
+    }
+    if (step >= 0)
+        typeInputs(form, road[step]);
+    const Saved saved(form);
+    const auto run = [&] {
+        if (step >= 0)
+            return (form.*road[step].click)();
+        for (const Step &s : road) {
+            typeInputs(form, s);
+            (form.*s.click)();
+        }
+    };
+
+    run();
+    const QStringList done = snapshot(form);
+    saved.restore();
+    const QStringList undone = snapshot(form);
+    QVERIFY(done != undone);
+    QBENCHMARK
+    {
+        run();
+        saved.restore();
+        if (repaint)
+            QCoreApplication::processEvents();
+    }
+    QCOMPARE(snapshot(form), undone);
+    QCOMPARE(recorder.messages, QStringList());
+}
+
+QTEST_MAIN(BenchClicks)
+#include "bench_clicks.moc"

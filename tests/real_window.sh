@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The real program in a real X server: the window where its design puts it, the melee road walked
+# with the mouse and keyboard, each secondary window opened and closed, and "&Esci" ending the
+# program with status 0 and no window left behind.
+set -euo pipefail
+program=$1
+
+fail() { echo "real_window: $*" >&2; exit 1; }
+
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+xvfb=$!
+runtime=$(mktemp -d)
+trap 'kill $xvfb $app 2>/dev/null; rm -rf "$displayfile" "$runtime"; true' EXIT
+for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$displayfile")"
+unset QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR=$runtime
+
+app=
+"$program" &
+app=$!
+
+# Waits for the window titled exactly $1 and prints its id.
+window() {
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+            [ "$(xdotool getwindowname "$id")" = "$1" ] && { echo "$id"; return; }
+        done
+        sleep 0.1
+    done
+    fail "no window titled '$1'"
+}
+
+# Checks the client area's position and size: x y width height.
+geometry() {
+    local info
+    info=$(xwininfo -id "$1")
+    local actual
+    actual="$(awk -F: '/Absolute upper-left X/{x=$2} /Absolute upper-left Y/{y=$2}
+        /Width/{w=$2} /Height/{h=$2} END{print x+0, y+0, w+0, h+0}' <<<"$info")"
+    [ "$actual" = "$2" ] || fail "window $1 at '$actual', expected '$2'"
+}
+
+# Clicks at a point of the main window's client area.
+click() { xdotool mousemove $((305 + $1)) $((185 + $2)) click 1; sleep 0.2; }
+
+no_error_box() {
+    for id in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id")" != "Error" ] || fail "an error box opened: $1"
+    done
+}
+
+# Opens a secondary window by its button, checks it and closes it with Alt+C.
+open_and_close() {
+    click "$1" "$2"
+    local id
+    id=$(window "$3")
+    geometry "$id" "$4"
+    xdotool windowfocus --sync "$id" key --clearmodifiers alt+c
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -qx "$id" || return 0
+        sleep 0.1
+    done
+    fail "'$3' did not close with Alt+C"
+}
+
+main=$(window '-.-.-.</[Harmtally]\>.-.-.')
+geometry "$main" "305 185 339 368"
+
+click 100 266 && xdotool key ctrl+a && xdotool type "Rusted Dirk"
+click 268 268                      # OK (Command1)
+click 180 41 && xdotool type "30"  # Text2
+click 180 137 && xdotool type "10" # Text6
+click 272 136                      # OK (Command2)
+click 276 232                      # Calcola (Command3)
+no_error_box "on the melee road"
+
+open_and_close 225 340 "About...." "330 192 269 260"
+open_and_close 152 340 "Istruzioni" "300 208 312 206"
+open_and_close 64 340 "Lingua/Language" "330 238 246 251"
+
+# No window manager here to give the main window the keyboard back: give it by hand.
+xdotool windowfocus --sync "$main" key --clearmodifiers alt+e
+status=0
+wait "$app" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+[ -z "$(xdotool search --name Harmtally 2>/dev/null)" ] || fail "a window was left behind"
+echo "real_window: passed"

@@ -7,6 +7,7 @@
 #include "toolkit/error_box.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +70,15 @@ inline void press(const Form1 &form, Form1Control id)
     auto *button = static_cast<QAbstractButton *>(form.control(id));
     QVERIFY2(!button->isHidden() && button->isEnabled(), qPrintable(button->objectName()));
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The shown top-level window of that name, if any.
+template <class W> W *openWindow(const char *name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return static_cast<W *>(w);
+    return nullptr;
 }
 
 } // namespace harmtally::testing

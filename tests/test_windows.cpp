@@ -15,14 +15,6 @@ using namespace harmtally::testing;
 
 namespace {
 
-template <class W> W *openWindow(const char *name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return static_cast<W *>(w);
-    return nullptr;
-}
-
 // Windows still in existence: a closed window is gone once its deferred deletion has run.
 int openCount(const char *name)
 {

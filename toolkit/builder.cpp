@@ -48,6 +48,8 @@ QWidget *createWidget(QWidget &parent, Kind kind, const QString &caption, LabelL
         // The field holds exactly what the player typed: no completion from the list.
         combo->setCompleter(nullptr);
         combo->setEditText(caption);
+        // The field's designed text names the pick-list for a screen reader.
+        combo->lineEdit()->setAccessibleName(caption);
         return combo;
     }
     case Kind::Button: {

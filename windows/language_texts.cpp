@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace harmtally {
 
@@ -47,9 +48,10 @@ void writeText(QWidget &widget, TextProperty property, const QString &text)
 {
     if (property == Title)
         widget.setWindowTitle(text);
-    else if (auto *combo = qobject_cast<QComboBox *>(&widget); combo && property == FieldText)
+    else if (auto *combo = qobject_cast<QComboBox *>(&widget); combo && property == FieldText) {
         combo->setEditText(text);
-    else if (auto *label = qobject_cast<QLabel *>(&widget))
+        combo->lineEdit()->setAccessibleName(text);
+    } else if (auto *label = qobject_cast<QLabel *>(&widget))
         label->setText(text);
     else if (auto *button = qobject_cast<QAbstractButton *>(&widget))
         button->setText(text);

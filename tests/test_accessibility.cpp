@@ -1,0 +1,54 @@
+#include "support.h"
+#include "windows/form4.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QRadioButton>
+
+using namespace harmtally;
+using namespace harmtally::testing;
+using enum Form1Control;
+
+namespace {
+QString accessibleName(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+} // namespace
+
+// What a screen reader hears: every box named after its heading, in the language applied, and
+// every pick-list's field after its designed text.
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void boxesNamedAfterTheirHeadings();
+};
+
+void TestAccessibility::boxesNamedAfterTheirHeadings()
+{
+    Recorder recorder;
+    Form1 form(recorder.sink());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (const QString &option :
+         {QString(), QStringLiteral("Option1"), QStringLiteral("Option2")}) {
+        if (!option.isNull()) {
+            press(form, lingua);
+            auto *options = openWindow<Form4>("Form4");
+            QVERIFY(options);
+            options->findChild<QRadioButton *>(option)->click();
+            options->Command1_Click();
+            options->Command2_Click();
+        }
+        for (const BoxHeading &heading : kForm1Headings)
+            QCOMPARE(accessibleName(form.control(heading.box)), textOf(form, heading.label));
+        for (Form1Control list : {Combo1, combo2, combo3})
+            QCOMPARE(accessibleName(static_cast<QComboBox *>(form.control(list))->lineEdit()),
+                     textOf(form, list));
+    }
+    QCOMPARE(accessibleName(form.control(Text2)), QString("Forza (castata)"));
+    QCOMPARE(accessibleName(form.control(Command4)), QString("Esci"));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"

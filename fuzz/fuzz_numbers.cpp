@@ -26,17 +26,8 @@ namespace {
 
 using Read = std::optional<double>;
 
-const QLocale &english()
-{
-    static const QLocale locale(QLocale::English, QLocale::UnitedStates);
-    return locale;
-}
-
-const QLocale &italian()
-{
-    static const QLocale locale(QLocale::Italian, QLocale::Italy);
-    return locale;
-}
+const QLocale english(QLocale::English, QLocale::UnitedStates);
+const QLocale italian(QLocale::Italian, QLocale::Italy);
 
 // Same value including the sign of zero: "-0" must read as -0 like strtod reads it.
 bool same(Read a, Read b)
@@ -86,14 +77,14 @@ void checkText(double x, const QLocale &locale)
 
 void checkNumber(const QString &s)
 {
-    const Read en = number(s, english());
-    const Read it = number(s, italian());
+    const Read en = number(s, english);
+    const Read it = number(s, italian);
     CHECK(same(en, expected(s)));
     CHECK(same(it, expected(swapPointAndComma(s))));
     for (Read v : {en, it})
         if (v) {
-            checkText(*v, english());
-            checkText(*v, italian());
+            checkText(*v, english);
+            checkText(*v, italian);
         }
 }
 
@@ -120,8 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size >= sizeof x) {
         std::memcpy(&x, data, sizeof x);
         if (std::isfinite(x)) {
-            checkText(x, english());
-            checkText(x, italian());
+            checkText(x, english);
+            checkText(x, italian);
         }
     }
     return 0;

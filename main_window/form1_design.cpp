@@ -2,12 +2,8 @@
 
 namespace harmtally {
 
-using namespace toolkit;
+using namespace toolkit::table_words;
 using enum Form1Control;
-using enum Kind;
-using enum Start;
-using enum Font;
-using enum Colour;
 
 // clang-format off
 const WindowDesign kForm1Window{"Form1", "-.-.-.</[Harmtally]\\>.-.-.", 4575, 2775, 5085, 5520, Border::Fixed, true};

@@ -51,4 +51,16 @@ struct WindowDesign {
 
 constexpr int pixels(int twips) { return twips / 15; }
 
+// The words of a design table, for the files that write one:
+// `using namespace toolkit::table_words;`.
+namespace table_words {
+using enum Kind;
+using enum Start;
+using enum Font;
+using enum Colour;
+using toolkit::Border;
+using toolkit::ControlDesign;
+using toolkit::WindowDesign;
+} // namespace table_words
+
 } // namespace harmtally::toolkit

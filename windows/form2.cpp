@@ -1,20 +1,14 @@
 #include "windows/form2.h"
 
-#include "main_window/form1.h"
 #include "windows/info_texts.h"
-#include "windows/language_texts.h"
 
 #include <QPushButton>
 
 namespace harmtally {
 namespace {
 
-using namespace toolkit;
+using namespace toolkit::table_words;
 using enum Form2Control;
-using enum Kind;
-using enum Start;
-using enum Font;
-using enum Colour;
 
 // clang-format off
 const WindowDesign kWindow{"Form2", "About....", 4950, 2880, 4035, 3900, Border::Sizable, false};
@@ -31,20 +25,14 @@ const std::array<ControlDesign<Form2Control>, 3> kControls{{
 
 Form2::Form2(Form1 &main)
     : SecondaryWindow(main, kWindow)
-    , controls_(build(*this, kControls, LabelLook::Opaque))
+    , controls_(toolkit::build(*this, kControls, toolkit::LabelLook::Opaque))
 {
     connect(controls_.as<QPushButton>(Command1), &QPushButton::clicked, this,
             &Form2::Command1_Click);
     Form_Load();
 }
 
-void Form2::Form_Load()
-{
-    if (const auto language = main_.appliedLanguage())
-        applyTexts<Form2Control>(*language, [this](Form2Control id) { return control(id); });
-    controls_[Command1]->setFocus();
-    main_.setAvailable(false);
-}
+void Form2::Form_Load() { loadInfoWindow(controls_, Command1); }
 
 void Form2::Command1_Click() { closeByButton(); }
 

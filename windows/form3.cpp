@@ -1,20 +1,14 @@
 #include "windows/form3.h"
 
-#include "main_window/form1.h"
 #include "windows/info_texts.h"
-#include "windows/language_texts.h"
 
 #include <QPushButton>
 
 namespace harmtally {
 namespace {
 
-using namespace toolkit;
+using namespace toolkit::table_words;
 using enum Form3Control;
-using enum Kind;
-using enum Start;
-using enum Font;
-using enum Colour;
 
 // clang-format off
 const WindowDesign kWindow{"Form3", "Istruzioni", 4500, 3120, 4680, 3090, Border::Sizable, false};
@@ -30,19 +24,13 @@ const std::array<ControlDesign<Form3Control>, 2> kControls{{
 
 Form3::Form3(Form1 &main)
     : SecondaryWindow(main, kWindow)
-    , controls_(build(*this, kControls, LabelLook::Opaque))
+    , controls_(toolkit::build(*this, kControls, toolkit::LabelLook::Opaque))
 {
     connect(controls_.as<QPushButton>(Esci), &QPushButton::clicked, this, &Form3::Esci_Click);
     Form_Load();
 }
 
-void Form3::Form_Load()
-{
-    if (const auto language = main_.appliedLanguage())
-        applyTexts<Form3Control>(*language, [this](Form3Control id) { return control(id); });
-    controls_[Esci]->setFocus();
-    main_.setAvailable(false);
-}
+void Form3::Form_Load() { loadInfoWindow(controls_, Esci); }
 
 void Form3::Esci_Click() { closeByButton(); }
 

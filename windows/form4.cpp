@@ -10,12 +10,8 @@
 namespace harmtally {
 namespace {
 
-using namespace toolkit;
+using namespace toolkit::table_words;
 using enum Form4Control;
-using enum Kind;
-using enum Start;
-using enum Font;
-using enum Colour;
 
 // clang-format off
 const WindowDesign kWindow{"Form4", "Lingua/Language", 4950, 3570, 3690, 3765, Border::Sizable, false};
@@ -36,7 +32,7 @@ const std::array<ControlDesign<Form4Control>, 7> kControls{{
 
 Form4::Form4(Form1 &main)
     : SecondaryWindow(main, kWindow)
-    , controls_(build(*this, kControls))
+    , controls_(toolkit::build(*this, kControls))
 {
     connect(controls_.as<QPushButton>(Command1), &QPushButton::clicked, this,
             &Form4::Command1_Click);

@@ -55,22 +55,25 @@ inline QStringList snapshot(const Form1 &form)
 inline QString textOf(const Form1 &form, Form1Control id) { return captionOf(form.control(id)); }
 
 // Types into a box or a pick-list's field, as the player would.
-inline void type(const Form1 &form, Form1Control id, const QString &text)
+inline void type(QWidget *widget, const QString &text)
 {
-    QWidget *widget = form.control(id);
     if (auto *combo = qobject_cast<QComboBox *>(widget))
         combo->setEditText(text);
     else
         static_cast<QLineEdit *>(widget)->setText(text);
 }
+inline void type(const Form1 &form, Form1Control id, const QString &text)
+{
+    type(form.control(id), text);
+}
 
 // Presses a button with the mouse; only a shown, enabled button can be pressed.
-inline void press(const Form1 &form, Form1Control id)
+inline void press(QWidget *button)
 {
-    auto *button = static_cast<QAbstractButton *>(form.control(id));
     QVERIFY2(!button->isHidden() && button->isEnabled(), qPrintable(button->objectName()));
     QTest::mouseClick(button, Qt::LeftButton);
 }
+inline void press(const Form1 &form, Form1Control id) { press(form.control(id)); }
 
 // The shown top-level window of that name, if any.
 template <class W> W *openWindow(const char *name)

@@ -2,8 +2,6 @@
 
 #include <QTest>
 
-#include <cstdlib>
-
 using harmtally::number;
 using harmtally::text;
 
@@ -21,8 +19,6 @@ private slots:
     void refuses();
     void writes_data();
     void writes();
-    void roundTripsTo15Digits_data();
-    void roundTripsTo15Digits();
 };
 
 void TestNumbers::readsAccepted_data()
@@ -121,25 +117,6 @@ void TestNumbers::writes()
     QFETCH(double, x);
     QFETCH(QString, expected);
     QCOMPARE(text(x, locale), expected);
-}
-
-void TestNumbers::roundTripsTo15Digits_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::newRow("third") << 1.0 / 3;
-    QTest::newRow("tiny") << 4.9406564584124654e-324;
-    QTest::newRow("large") << 1.2345678901234567e200;
-    QTest::newRow("negative") << -98765.43210987654;
-}
-
-void TestNumbers::roundTripsTo15Digits()
-{
-    QFETCH(double, x);
-    for (const QLocale &locale : {english, italian}) {
-        const auto back = number(text(x, locale), locale);
-        QVERIFY(back.has_value());
-        QCOMPARE(*back, std::strtod(QString::number(x, 'g', 15).toLatin1().constData(), nullptr));
-    }
 }
 
 QTEST_APPLESS_MAIN(TestNumbers)

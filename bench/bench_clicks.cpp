@@ -42,17 +42,15 @@ void typeInputs(Form1 &form, const Step &step)
         type(form, input.box, QString::fromLatin1(input.text));
 }
 
-// Every control's shown and enabled state and every box's text, put back after each click so
-// that every iteration does the click's whole work again.
+// Every control's shown and enabled state and every box's, label's and pick-list's text, put back
+// after each click so that every iteration does the click's whole work again.
 class Saved {
 public:
     explicit Saved(const Form1 &form)
     {
         for (int i = 1; i <= 40; ++i) {
             QWidget *widget = form.control(Form1Control(i));
-            auto *box = qobject_cast<QLineEdit *>(widget);
-            rows_.push_back({widget, box, widget->isHidden(), widget->isEnabled(),
-                             box ? box->text() : QString()});
+            rows_.push_back({widget, widget->isHidden(), widget->isEnabled(), captionOf(widget)});
         }
     }
 
@@ -61,15 +59,20 @@ public:
         for (const Row &row : rows_) {
             row.widget->setHidden(row.hidden);
             row.widget->setEnabled(row.enabled);
-            if (row.box && row.box->text() != row.text)
-                row.box->setText(row.text);
+            if (captionOf(row.widget) == row.text)
+                continue;
+            if (auto *box = qobject_cast<QLineEdit *>(row.widget))
+                box->setText(row.text);
+            else if (auto *label = qobject_cast<QLabel *>(row.widget))
+                label->setText(row.text);
+            else if (auto *combo = qobject_cast<QComboBox *>(row.widget))
+                combo->setEditText(row.text);
         }
     }
 
 private:
     struct Row {
         QWidget *widget;
-        QLineEdit *box;
         bool hidden;
         bool enabled;
         QString text;
@@ -114,7 +117,7 @@ void BenchClicks::click()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-    // Walk to the timed step and type its boxes; only its click is timed.
+    // Walk to the timed step and type its boxes, outside the timing.
     for (int i = 0; i < step; ++i) {
         typeInputs(form, road[i]);
         (form.*road[i].click)();

@@ -102,10 +102,10 @@ int main(int argc, char *argv[])
 
     const char *platform = std::getenv("QT_QPA_PLATFORM");
     std::printf("platform %s, %d rounds\n", platform ? platform : "(default)", rounds);
-    std::printf("%-20s %14s %18s\n", "program", "start ms", "peak RSS MiB");
+    std::printf("%-20s %16s %21s\n", "program", "median start ms", "median peak RSS MiB");
     for (const Program *p : {&minimal, &harmtally})
-        std::printf("%-20s %14.1f %18.1f\n", p->name, median(p->ms), median(p->mib));
-    std::printf("%-20s %13.2fx %17.2fx\n", "harmtally/minimal",
+        std::printf("%-20s %16.1f %21.1f\n", p->name, median(p->ms), median(p->mib));
+    std::printf("%-20s %15.2fx %20.2fx\n", "harmtally/minimal",
                 median(harmtally.ms) / median(minimal.ms),
                 median(harmtally.mib) / median(minimal.mib));
     return 0;

@@ -1,6 +1,7 @@
 #include "toolkit/fonts.h"
 
 #include <QFontDatabase>
+#include <QResource>
 
 namespace harmtally::toolkit {
 namespace {
@@ -35,8 +36,15 @@ constexpr int kDisplaySpacing = 95;
 void registerFonts()
 {
     for (const char *file : {"Berenika.ttf", "Berenika-Bold.ttf", "LiberationSans-Regular.ttf",
-                             "LiberationSans-Bold.ttf"})
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
+                             "LiberationSans-Bold.ttf"}) {
+        // Lent in place from the program's own read-only bytes: no copy at registration, and
+        // none again when a font engine first opens the face.
+        const QResource font(QStringLiteral(":/fonts/") + QLatin1String(file));
+        QFontDatabase::addApplicationFontFromData(
+            font.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char *>(font.data()), font.size())
+                : font.uncompressedData());
+    }
 }
 
 QFont fontFor(Font font)

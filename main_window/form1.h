@@ -20,7 +20,6 @@
 
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 namespace harmtally {
 

@@ -39,7 +39,7 @@ constexpr HitsRule bowRules[] = {
 
 // Rows breaking the regularities: hits off the rules (no rule fitting is a misspelt kind), or an
 // X+n row that does not directly follow X+(n-1) (or X) with its requirement and no less damage.
-QStringList oddities(const auto &rows, std::span<const HitsRule> rules)
+QString oddities(const auto &rows, std::span<const HitsRule> rules)
 {
     QStringList odd;
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -67,7 +67,7 @@ QStringList oddities(const auto &rows, std::span<const HitsRule> rules)
         note(row.minDamage < prev.minDamage, " min falls");
         note(row.maxDamage < prev.maxDamage, " max falls");
     }
-    return odd;
+    return odd.join(u"; ");
 }
 
 } // namespace
@@ -84,9 +84,8 @@ private slots:
 void TestCatalogue::melee()
 {
     QCOMPARE(oddities(meleeWeapons(), meleeRules),
-             (QStringList{"Crowned Staff of Cleverness+1 out of place",
-                          "High-Metal Hand Axe+1 min falls", "High-Metal Hand Axe+1 max falls",
-                          "Adamantite Two-Handed Sword+1 min falls"}));
+             QString("Crowned Staff of Cleverness+1 out of place; High-Metal Hand Axe+1 min falls; "
+                     "High-Metal Hand Axe+1 max falls; Adamantite Two-Handed Sword+1 min falls"));
     QStringList names, withoutStrength, strengthFalls;
     int withoutHits = 0, lastStrength = 0;
     for (const MeleeWeaponRecord &row : meleeWeapons()) {
@@ -114,7 +113,7 @@ void TestCatalogue::melee()
 
 void TestCatalogue::bowsAndArrows()
 {
-    QCOMPARE(oddities(bows(), bowRules), QStringList{"Oak Composite Bow+2 max falls"});
+    QCOMPARE(oddities(bows(), bowRules), QString("Oak Composite Bow+2 max falls"));
     // The pick-list offers one bow the catalogue lacks.
     QStringList names;
     for (const BowRecord &row : bows())
@@ -138,6 +137,7 @@ void TestCatalogue::lookup_data()
     const std::pair<const char *, const char *> cases[]{
         {"Bo", "14/22/15/40"}, {"bo", ""}, {" Bo", ""}, {"Darkthorn", ""},
         {"Darkthorn ", "14/25/44/60"}, {"Skaven Knife", "1/1/0/60"}, {"Armi", ""},
+        {"Ancient Broad Axe+3", "537/813/590/31"},
         {"Bow of the Spiders", "86/115/32/60"}, {"Bow of Centaur Slaying", "64/87/27/60"},
         {"Elm Flatbow", "18/26/50/15"}, {"elm flatbow", ""}, {"Archi", ""}, {"Frecce", ""},
         {"Wooden Arrows", "1-1"}, {"Pinpoint Arrows", "1-2"}, {"Bone-Tipped Arrows", "1-3"},

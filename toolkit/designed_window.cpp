@@ -1,6 +1,7 @@
 #include "toolkit/designed_window.h"
 
 #include <QIcon>
+#include <QImageReader>
 #include <QPainter>
 
 namespace harmtally::toolkit {
@@ -29,15 +30,19 @@ DesignedWindow::DesignedWindow(const WindowDesign &design)
     setGeometry(client);
     if (design.border == Border::Fixed)
         setFixedSize(client.size());
-    if (design.picture)
-        picture_.load(QStringLiteral(":/images/background.jpg"));
+    if (design.picture) {
+        // Only the top-left part that the window shows is ever seen: decode just that.
+        QImageReader reader(QStringLiteral(":/images/background.jpg"));
+        reader.setClipRect(QRect(QPoint(0, 0), client.size()));
+        picture_ = reader.read();
+    }
 }
 
 void DesignedWindow::paintEvent(QPaintEvent *event)
 {
     if (picture_.isNull())
         return QWidget::paintEvent(event);
-    QPainter(this).drawPixmap(0, 0, picture_);
+    QPainter(this).drawImage(0, 0, picture_);
 }
 
 } // namespace harmtally::toolkit

@@ -5,7 +5,7 @@
 
 #include "toolkit/design.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace harmtally::toolkit {
@@ -18,7 +18,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap picture_;
+    QImage picture_;
 };
 
 } // namespace harmtally::toolkit

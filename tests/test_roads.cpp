@@ -37,7 +37,8 @@ QStringList bow(const QString &name, const QString &arrows, const QString &level
 // Both roads walked through the real widgets, as a list of steps a player takes:
 //   "Name=text" types into a box or a pick-list's field; "Name" presses a button;
 //   "Name?text" expects a text; "Name:hidden", ":shown", ":enabled", ":disabled" expect a state;
-//   "Name!kind" presses a button that must refuse with that message and change nothing.
+//   "Name!kind" presses a button that must refuse with that message and change nothing;
+//   "bow mode" and "melee mode" switch modes as the language and mode window does.
 class TestRoads : public QObject {
     Q_OBJECT
 private slots:
@@ -111,6 +112,18 @@ void TestRoads::walks_data()
                              "combo3:hidden",   "Command8:enabled", "combo2:enabled",
                              "Command9:hidden", "Command9:enabled"}
                + bow("Ashwood Longbow", "Wooden Arrows") + QStringList{"Mindmg?6"};
+    QTest::newRow("mode switch mid melee road")
+        << melee("Rusted Dirk", "30", "10") + QStringList{"bow mode",        "Command2:hidden",
+                                                          "Combo1:hidden",   "combo2:shown",
+                                                          "Label6:shown",    "melee mode",
+                                                          "Command1:shown",  "Combo1:enabled",
+                                                          "Command2:hidden", "Mindmg?1"};
+    QTest::newRow("bow road interrupted, walked again")
+        << bow("Oak Longbow", "Trueshot Quiver")
+               + QStringList{"melee mode", "Text9:hidden", "Combo1:enabled", "Mindmg?108"}
+               + bow("Oak Longbow", "Wooden Arrows")
+               + QStringList{"Text2=30", "Text6=10", "Command2archi", "calcolaarchi",
+                             "Text3?107.8"};
     QTest::newRow("bow refusals") << QStringList{"bow mode",
                                                  "Command7!bow",
                                                  "combo2=Ashwood Reflex Bow+3",
@@ -143,8 +156,8 @@ void TestRoads::walks()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     for (const QString &step : steps) {
-        if (step == u"bow mode") {
-            applyMode(form, Mode::Bow);
+        if (step.endsWith(u" mode")) {
+            applyMode(form, step == u"bow mode" ? Mode::Bow : Mode::Melee);
             continue;
         }
         const qsizetype mark = step.indexOf(QRegularExpression("[=?:!]"));

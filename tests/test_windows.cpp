@@ -42,7 +42,6 @@ private slots:
     void mainWindowUnavailableWhileOpen();
     void languageTableBothWays();
     void optionsStartFromTheirDesign();
-    void modeSwitchMidRoad();
     void closingMainWindowEndsTheProgram();
 
 private:
@@ -210,41 +209,6 @@ void TestWindows::optionsStartFromTheirDesign()
     QVERIFY(!form_->control(Form1Control::Combo1)->isHidden());
     QVERIFY(form_->control(Form1Control::combo2)->isHidden());
     options->Command2_Click();
-}
-
-void TestWindows::modeSwitchMidRoad()
-{
-    const Form1 &form = *form_;
-    type(form, Form1Control::Combo1, "Rusted Dirk");
-    press(form, Form1Control::Command1);
-    type(form, Form1Control::Text2, "30");
-    type(form, Form1Control::Text6, "10");
-    press(form, Form1Control::Command2);
-    apply(Form4Control::Option1, Form4Control::archi);
-    QVERIFY(form.control(Form1Control::Command2)->isHidden());
-    QVERIFY(form.control(Form1Control::Combo1)->isHidden());
-    QVERIFY(!form.control(Form1Control::Label6)->isHidden()); // results area stays
-    QCOMPARE(textOf(form, Form1Control::combo2), QString("Bows"));
-
-    // A bow road interrupted at the level, then walked again from its start.
-    type(form, Form1Control::combo2, "Oak Longbow");
-    press(form, Form1Control::Command7);
-    type(form, Form1Control::combo3, "Trueshot Quiver");
-    press(form, Form1Control::Command8);
-    apply(Form4Control::Option2, Form4Control::armi);
-    QVERIFY(!form.control(Form1Control::Command1)->isHidden());
-    QVERIFY(form.control(Form1Control::Combo1)->isEnabled());
-    QVERIFY(form.control(Form1Control::Text9)->isHidden());
-    QCOMPARE(textOf(form, Form1Control::Mindmg), QString("108"));
-    apply(Form4Control::Option2, Form4Control::archi);
-    type(form, Form1Control::combo2, "Oak Longbow");
-    press(form, Form1Control::Command7);
-    type(form, Form1Control::combo3, "Wooden Arrows");
-    press(form, Form1Control::Command8);
-    press(form, Form1Control::Command2archi);
-    press(form, Form1Control::calcolaarchi);
-    QCOMPARE(textOf(form, Form1Control::Text3), QString("107.8"));
-    QVERIFY(recorder_.messages.isEmpty());
 }
 
 void TestWindows::closingMainWindowEndsTheProgram()

@@ -23,13 +23,13 @@ struct TabStop {
 // Chains the controls that can take the focus in tab-index order.
 void applyTabOrder(std::span<TabStop> stops);
 
-// A window's controls, reached by the window's enum of controls.
-template <class Id, std::size_t N> class Controls {
-public:
-    QWidget *operator[](Id id) const { return widgets_[std::size_t(id)]; }
-    template <class W> W *as(Id id) const { return static_cast<W *>(widgets_[std::size_t(id)]); }
+// A window's controls, reached by the window's enum of controls: the window itself first, then
+// one widget per row of its design table.
+template <class Id, std::size_t N> struct Controls {
+    QWidget *operator[](Id id) const { return widgets[std::size_t(id)]; }
+    template <class W> W *as(Id id) const { return static_cast<W *>(widgets[std::size_t(id)]); }
 
-    std::array<QWidget *, N + 1> widgets_{};
+    std::array<QWidget *, N + 1> widgets{};
 };
 
 template <class Id, std::size_t N>
@@ -37,7 +37,7 @@ Controls<Id, N> build(QWidget &window, const std::array<ControlDesign<Id>, N> &r
                       LabelLook look = LabelLook::Transparent)
 {
     Controls<Id, N> controls;
-    controls.widgets_[0] = &window;
+    controls.widgets[0] = &window;
     std::array<TabStop, N> stops{};
     for (std::size_t i = 0; i < N; ++i) {
         const ControlDesign<Id> &row = rows[i];
@@ -45,7 +45,7 @@ Controls<Id, N> build(QWidget &window, const std::array<ControlDesign<Id>, N> &r
         QWidget *widget = createControl(*controls[row.parent], row.name, row.kind, row.caption,
                                         QRect(row.left, row.top, row.width, row.height), row.start,
                                         row.font, row.colour, look);
-        controls.widgets_[i + 1] = widget;
+        controls.widgets[i + 1] = widget;
         stops[i] = {row.tab, widget};
     }
     applyTabOrder(stops);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program in a real X server: the window where its design puts it, the melee road walked
-# with the mouse and keyboard, each secondary window opened and closed, and "&Esci" ending the
+# with the mouse and keyboard and its results read back through the accessibility bus in an
+# English and an Italian locale, each secondary window opened and closed, and "&Esci" ending the
 # program with status 0 and no window left behind.
 set -euo pipefail
 program=$1
@@ -11,15 +12,19 @@ displayfile=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 runtime=$(mktemp -d)
+app=
+atspi=
 trap 'kill $xvfb $app 2>/dev/null; rm -rf "$displayfile" "$runtime"; true' EXIT
 for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$displayfile")"
 unset QT_QPA_PLATFORM
-export XDG_RUNTIME_DIR=$runtime
-
-app=
-"$program" &
-app=$!
+export XDG_RUNTIME_DIR=$runtime QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# A session bus of its own, with the accessibility bus on it, as a desktop would have.
+eval "$(dbus-launch --sh-syntax)"
+trap 'kill $xvfb $app $atspi $DBUS_SESSION_BUS_PID 2>/dev/null; rm -rf "$displayfile" "$runtime"
+    true' EXIT
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+atspi=$!
 
 # Waits for the window titled exactly $1 and prints its id.
 window() {
@@ -65,16 +70,27 @@ open_and_close() {
     fail "'$3' did not close with Alt+C"
 }
 
-main=$(window '-.-.-.</[Harmtally]\>.-.-.')
-geometry "$main" "305 185 339 368"
+title='-.-.-.</[Harmtally]\>.-.-.'
+for locale in it_IT.UTF-8 en_US.UTF-8; do
+    LANG=$locale "$program" &
+    app=$!
+    main=$(window "$title")
+    geometry "$main" "305 185 339 368"
 
-click 100 266 && xdotool key ctrl+a && xdotool type "Rusted Dirk"
-click 268 268                      # OK (Command1)
-click 180 41 && xdotool type "30"  # Text2
-click 180 137 && xdotool type "10" # Text6
-click 272 136                      # OK (Command2)
-click 276 232                      # Calcola (Command3)
-no_error_box "on the melee road"
+    click 100 266 && xdotool key ctrl+a && xdotool type "Rusted Dirk"
+    click 268 268                      # OK (Command1)
+    click 180 41 && xdotool type "33"  # Text2
+    click 180 137 && xdotool type "10" # Text6
+    click 272 136                      # OK (Command2)
+    click 276 232                      # Calcola (Command3)
+    no_error_box "on the melee road"
+    results=$(/usr/bin/python3 "$(dirname "$0")/read_boxes.py" "$title" \
+        345,353 441,353 345,409 441,409)
+    expected="7.6|10.6|83.6|116.6"
+    [ "$locale" = en_US.UTF-8 ] || expected=${expected//./,}
+    [ "$results" = "$expected" ] || fail "$locale: results read '$results', expected '$expected'"
+    [ "$locale" = en_US.UTF-8 ] || { kill $app; wait $app 2>/dev/null || true; }
+done
 
 open_and_close 225 340 "About...." "330 192 269 260"
 open_and_close 152 340 "Istruzioni" "300 208 312 206"

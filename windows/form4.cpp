@@ -75,7 +75,13 @@ void Form4::Command1_Click()
     }
 }
 
-void Form4::Command2_Click() { closeByButton(); }
+// Closes first (the close request already gives the main window back), then gives it back once
+// more. The window is deleted later, from the event loop, so main_ is still ours to use.
+void Form4::Command2_Click()
+{
+    close();
+    main_.setAvailable(true);
+}
 
 // The rows of the information windows take effect through the language recorded on the main
 // window, which those windows read when they are next built.

@@ -17,6 +17,9 @@ atspi=
 trap 'kill $xvfb $app 2>/dev/null; rm -rf "$displayfile" "$runtime"; true' EXIT
 for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$displayfile")"
+# The display number comes before the server takes connections: wait until it answers.
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY does not answer"
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$runtime QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # A session bus of its own, with the accessibility bus on it, as a desktop would have.
@@ -34,6 +37,8 @@ window() {
         done
         sleep 0.1
     done
+    kill -0 "$xvfb" 2>/dev/null || fail "no window titled '$1': Xvfb on $DISPLAY has died"
+    kill -0 "$app" 2>/dev/null || fail "no window titled '$1': the program has ended"
     fail "no window titled '$1'"
 }
 

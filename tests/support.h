@@ -5,12 +5,14 @@
 
 #include "main_window/form1.h"
 #include "toolkit/error_box.h"
+#include "windows/form4.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 namespace harmtally::testing {
@@ -82,6 +84,20 @@ template <class W> W *openWindow(const char *name)
         if (w->objectName() == QLatin1String(name) && w->isVisible())
             return static_cast<W *>(w);
     return nullptr;
+}
+
+// Applies a language and a mode as the player does: open the language and mode window, pick,
+// change, close.
+inline void applyOptions(const Form1 &form, Form4Control language, Form4Control mode)
+{
+    press(form, Form1Control::lingua);
+    auto *options = openWindow<Form4>("Form4");
+    QVERIFY(options);
+    static_cast<QRadioButton *>(options->control(language))->click();
+    static_cast<QRadioButton *>(options->control(mode))->click();
+    options->Command1_Click();
+    options->Command2_Click();
+    QVERIFY(form.isEnabled());
 }
 
 } // namespace harmtally::testing

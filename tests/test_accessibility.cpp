@@ -1,9 +1,6 @@
 #include "support.h"
-#include "windows/form4.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QRadioButton>
 
 using namespace harmtally;
 using namespace harmtally::testing;
@@ -30,16 +27,10 @@ void TestAccessibility::boxesNamedAfterTheirHeadings()
     Form1 form(recorder.sink());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (const QString &option :
-         {QString(), QStringLiteral("Option1"), QStringLiteral("Option2")}) {
-        if (!option.isNull()) {
-            press(form, lingua);
-            auto *options = openWindow<Form4>("Form4");
-            QVERIFY(options);
-            options->findChild<QRadioButton *>(option)->click();
-            options->Command1_Click();
-            options->Command2_Click();
-        }
+    for (const auto language :
+         {Form4Control::Window, Form4Control::Option1, Form4Control::Option2}) {
+        if (language != Form4Control::Window)
+            applyOptions(form, language, Form4Control::armi);
         for (const BoxHeading &heading : kForm1Headings)
             QCOMPARE(accessibleName(form.control(heading.box)), textOf(form, heading.label));
         for (Form1Control list : {Combo1, combo2, combo3})

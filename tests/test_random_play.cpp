@@ -6,8 +6,8 @@
 
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QTimer>
 #include <QRandomGenerator>
+#include <QTimer>
 
 #include <map>
 

@@ -45,9 +45,6 @@ private slots:
     void closingMainWindowEndsTheProgram();
 
 private:
-    // Applies a language and a mode as the player does: open, pick, change, close.
-    void apply(Form4Control language, Form4Control mode);
-
     Recorder recorder_;
     std::unique_ptr<Form1> form_;
 };
@@ -63,18 +60,6 @@ void TestWindows::cleanup()
 {
     form_.reset();
     QCOMPARE(openCount("Form2") + openCount("Form3") + openCount("Form4"), 0);
-}
-
-void TestWindows::apply(Form4Control language, Form4Control mode)
-{
-    press(*form_, Form1Control::lingua);
-    auto *options = openWindow<Form4>("Form4");
-    QVERIFY(options);
-    static_cast<QRadioButton *>(options->control(language))->click();
-    static_cast<QRadioButton *>(options->control(mode))->click();
-    options->Command1_Click();
-    options->Command2_Click();
-    QVERIFY(form_->isEnabled());
 }
 
 void TestWindows::infoWindowsAsDesigned()
@@ -186,7 +171,7 @@ void TestWindows::languageTableBothWays()
 
 void TestWindows::optionsStartFromTheirDesign()
 {
-    apply(Form4Control::Option1, Form4Control::archi);
+    applyOptions(*form_, Form4Control::Option1, Form4Control::archi);
     press(*form_, Form1Control::lingua);
     auto *options = openWindow<Form4>("Form4");
     QCOMPARE(options->geometry(), QRect(330, 238, 246, 251));

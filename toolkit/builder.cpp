@@ -47,9 +47,7 @@ QWidget *createWidget(QWidget &parent, Kind kind, const QString &caption, LabelL
         combo->setInsertPolicy(QComboBox::NoInsert);
         // The field holds exactly what the player typed: no completion from the list.
         combo->setCompleter(nullptr);
-        combo->setEditText(caption);
-        // The field's designed text names the pick-list for a screen reader.
-        combo->lineEdit()->setAccessibleName(caption);
+        setFieldText(*combo, caption);
         return combo;
     }
     case Kind::Button: {
@@ -84,6 +82,12 @@ void applyColour(QWidget &widget, Colour colour)
 }
 
 } // namespace
+
+void setFieldText(QComboBox &combo, const QString &text)
+{
+    combo.setEditText(text);
+    combo.lineEdit()->setAccessibleName(text);
+}
 
 QWidget *createControl(QWidget &parent, const char *name, Kind kind, const char *caption,
                        QRect twips, Start start, Font font, Colour colour, LabelLook look)

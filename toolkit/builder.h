@@ -4,6 +4,7 @@
 
 #include "toolkit/design.h"
 
+#include <QComboBox>
 #include <QWidget>
 
 #include <array>
@@ -15,6 +16,9 @@ namespace harmtally::toolkit {
 // Creates one control as its row designs it; parent is already built.
 QWidget *createControl(QWidget &parent, const char *name, Kind kind, const char *caption,
                        QRect twips, Start start, Font font, Colour colour, LabelLook look);
+
+// Writes a pick-list's field text, which also names the pick-list for a screen reader.
+void setFieldText(QComboBox &combo, const QString &text);
 
 struct TabStop {
     int tab;

@@ -1,11 +1,11 @@
 #include "windows/language_texts.h"
 
+#include "toolkit/builder.h"
 #include "windows/info_texts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace harmtally {
 
@@ -48,10 +48,9 @@ void writeText(QWidget &widget, TextProperty property, const QString &text)
 {
     if (property == Title)
         widget.setWindowTitle(text);
-    else if (auto *combo = qobject_cast<QComboBox *>(&widget); combo && property == FieldText) {
-        combo->setEditText(text);
-        combo->lineEdit()->setAccessibleName(text);
-    } else if (auto *label = qobject_cast<QLabel *>(&widget))
+    else if (auto *combo = qobject_cast<QComboBox *>(&widget); combo && property == FieldText)
+        toolkit::setFieldText(*combo, text);
+    else if (auto *label = qobject_cast<QLabel *>(&widget))
         label->setText(text);
     else if (auto *button = qobject_cast<QAbstractButton *>(&widget))
         button->setText(text);

@@ -9,7 +9,10 @@ program=$1
 fail() { echo "real_window: $*" >&2; exit 1; }
 
 displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+# -noreset: by default the server resets whenever its last client leaves, and refuses the
+# connections that arrive meanwhile; the program, started right after a short-lived xdotool or
+# xdpyinfo, could then fail to open the display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 runtime=$(mktemp -d)
 app=

@@ -37,13 +37,10 @@ void registerFonts()
 {
     for (const char *file : {"Berenika.ttf", "Berenika-Bold.ttf", "LiberationSans-Regular.ttf",
                              "LiberationSans-Bold.ttf"}) {
-        // Lent in place from the program's own read-only bytes: no copy at registration, and
-        // none again when a font engine first opens the face.
+        // The fonts are stored uncompressed, so this lends the program's own read-only bytes in
+        // place: no copy at registration, and none again when a font engine opens the face.
         const QResource font(QStringLiteral(":/fonts/") + QLatin1String(file));
-        QFontDatabase::addApplicationFontFromData(
-            font.compressionAlgorithm() == QResource::NoCompression
-                ? QByteArray::fromRawData(reinterpret_cast<const char *>(font.data()), font.size())
-                : font.uncompressedData());
+        QFontDatabase::addApplicationFontFromData(font.uncompressedData());
     }
 }
 

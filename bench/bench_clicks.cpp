@@ -1,7 +1,6 @@
 // The time of each click handler of the melee and the bow road, and of a walk down each road.
 
 #include "support.h"
-#include "windows/mode.h"
 
 #include <vector>
 
@@ -48,8 +47,8 @@ class Saved {
 public:
     explicit Saved(const Form1 &form)
     {
-        for (int i = 1; i <= 40; ++i) {
-            QWidget *widget = form.control(Form1Control(i));
+        for (const auto &row : kForm1Controls) {
+            QWidget *widget = form.control(row.id);
             rows_.push_back({widget, widget->isHidden(), widget->isEnabled(), captionOf(widget)});
         }
     }
@@ -113,7 +112,7 @@ void BenchClicks::click()
     Recorder recorder;
     Form1 form(recorder.sink());
     if (bow)
-        applyMode(form, Mode::Bow);
+        form.applyMode(Mode::Bow);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -134,9 +133,9 @@ void BenchClicks::click()
         }
     };
 
-    // The window and its 40 controls; the working values that follow may keep the click's result.
-    const auto controls = [&] { return snapshot(form).first(41); };
-    const QStringList before = controls();
+    // The window and its controls; the working values may keep the click's result.
+    const auto controls = [&] { return stateOf(form); };
+    const State before = controls();
     run();
     QVERIFY(controls() != before);
     saved.restore();

@@ -2,6 +2,7 @@
 
 #include "first_paint.h"
 #include "main_window/form1.h"
+#include "toolkit/error_box.h"
 #include "toolkit/fonts.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     harmtally::toolkit::registerFonts();
-    harmtally::Form1 form1;
+    harmtally::Form1 form1(harmtally::toolkit::showErrorBox);
     harmtally::bench::FirstPaintReport report(form1);
     form1.show();
     return app.exec();

@@ -8,7 +8,7 @@ namespace harmtally {
 namespace {
 
 // clang-format off
-constexpr std::array<BowRecord, 99> kBows{{
+constexpr auto kBows = std::to_array<BowRecord>({
     {"Ashwood Flatbow",                1,   3,   0, 50},
     {"Ashwood Flatbow+1",              1,   3,   0, 50},
     {"Ashwood Flatbow+2",              1,   4,   0, 50},
@@ -108,18 +108,20 @@ constexpr std::array<BowRecord, 99> kBows{{
     {"Black Locust Composite Bow+1", 270, 373, 138, 70},
     {"Black Locust Composite Bow+2", 296, 413, 138, 70},
     {"Black Locust Composite Bow+3", 331, 466, 138, 70},
-}};
+});
+static_assert(kBows.size() == 99);
 
-constexpr std::array<ArrowKind, 6> kArrows{{
+constexpr auto kArrows = std::to_array<ArrowKind>({
     {"Wooden Arrows",       false,  1,  1},
     {"Pinpoint Arrows",     false,  1,  2},
     {"Bone-Tipped Arrows",  false,  1,  3},
     {"Flight Arrows",       false,  2,  4},
     {"Trueshot Quiver",     true,   0,  0},
     {"Quiver of Stability", false, 10, 10},
-}};
+});
+static_assert(kArrows.size() == 6);
 
-constexpr std::array<const char *, 100> kBowPickList{
+constexpr auto kBowPickList = std::to_array<std::string_view>({
     "Ashwood Flatbow",
     "Ashwood Flatbow+1",
     "Ashwood Flatbow+2",
@@ -220,7 +222,8 @@ constexpr std::array<const char *, 100> kBowPickList{
     "Black Locust Composite Bow+1",
     "Black Locust Composite Bow+2",
     "Black Locust Composite Bow+3",
-};
+});
+static_assert(kBowPickList.size() == 100);
 // clang-format on
 
 } // namespace

@@ -8,7 +8,7 @@ namespace harmtally {
 namespace {
 
 // clang-format off
-constexpr std::array<MeleeWeaponRecord, 269> kRows{{
+constexpr auto kRows = std::to_array<MeleeWeaponRecord>({
     {"Rusted Dirk",                     1,   4,            0,           66},
     {"Rusted Dirk+1",                   2,   4,            0,           66},
     {"Rusted Dirk+2",                   3,   5,            0,           66},
@@ -278,9 +278,10 @@ constexpr std::array<MeleeWeaponRecord, 269> kRows{{
     {"Ancient Broad Axe+1",           438, 649,          590,           31},
     {"Ancient Broad Axe+2",           480, 719,          590,           31},
     {"Ancient Broad Axe+3",           537, 813,          590,           31},
-}};
+});
+static_assert(kRows.size() == 269);
 
-constexpr std::array<const char *, 267> kPickList{
+constexpr auto kPickList = std::to_array<std::string_view>({
     "Rusted Dirk",
     "Rusted Dirk+1",
     "Rusted Dirk+2",
@@ -548,7 +549,8 @@ constexpr std::array<const char *, 267> kPickList{
     "Ancient Broad Axe+1",
     "Ancient Broad Axe+2",
     "Ancient Broad Axe+3",
-};
+});
+static_assert(kPickList.size() == 267);
 // clang-format on
 
 } // namespace

@@ -1,7 +1,7 @@
 // Fuzzes number() and text() in English and Italian against the C library: number() must read
 // exactly what strtod reads whole once blanks are trimmed, and text() must write what %.15G writes
 // and read back as the 15-digit rounding.
-#include "main_window/numbers.h"
+#include "core/numbers.h"
 
 #include <cmath>
 #include <cstdint>

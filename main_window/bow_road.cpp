@@ -3,7 +3,7 @@
 
 #include "catalogue/bows.h"
 #include "main_window/form1.h"
-#include "main_window/messages.h"
+#include "core/messages.h"
 
 #include <QComboBox>
 #include <QLineEdit>

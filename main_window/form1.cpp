@@ -1,12 +1,13 @@
 #include "main_window/form1.h"
 
-#include "windows/form2.h"
-#include "windows/form3.h"
-#include "windows/form4.h"
-
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
+#include "main_window/mode_table.h"
+#include "windows/about_window.h"
+#include "windows/instructions_window.h"
+#include "windows/options_window.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,22 @@
 namespace harmtally {
 
 using enum Form1Control;
+
+namespace {
+
+// Where the player goes on when a step hides or disables the button that had the focus: the
+// first of these controls that is shown and enabled.
+struct FocusNext {
+    Form1Control pressed;
+    std::array<Form1Control, 2> next;
+};
+constexpr FocusNext kFocusNext[] = {
+    {Command1, {Text2, Text2}},     {Command2, {Combo1, Combo1}},  {Command3, {Combo1, Combo1}},
+    {Command7, {combo3, combo3}},   {Command8, {Text9, Text2}},    {Command9, {Text2, Text2}},
+    {calcolaarchi, {combo2, combo2}},
+};
+
+} // namespace
 
 Form1::Form1(toolkit::MessageSink sink)
     : toolkit::DesignedWindow(kForm1Window)
@@ -27,9 +44,6 @@ Form1::Form1(toolkit::MessageSink sink)
     fill(combo2, bowPickListItems());
     fill(combo3, arrowPickListItems());
 
-    const auto onClick = [this](Form1Control id, void (Form1::*handler)()) {
-        connect(controls_.as<QPushButton>(id), &QPushButton::clicked, this, handler);
-    };
     onClick(Command9, &Form1::Command9_Click);
     onClick(Command2, &Form1::Command2_Click);
     onClick(Command2archi, &Form1::Command2archi_Click);
@@ -75,14 +89,42 @@ void Form1::fill(Form1Control id, const QStringList &items) const
 
 void Form1::refuse(const QString &message) { sink_(this, message); }
 
-void Form1::computeAndReveal(Form1Control displayButton)
+void Form1::onClick(Form1Control id, void (Form1::*handler)())
+{
+    connect(controls_.as<QPushButton>(id), &QPushButton::clicked, this, [this, id, handler] {
+        const bool hadFocus = focusWidget() == controls_[id];
+        (this->*handler)();
+        if (hadFocus && (controls_[id]->isHidden() || !controls_[id]->isEnabled()))
+            followFocus(id);
+    });
+}
+
+// Qt would hand the focus to the next control in tab order, which may be "&Esci": one more
+// Space would end the program. The tab order itself stays as designed.
+void Form1::followFocus(Form1Control pressed)
+{
+    for (const FocusNext &rule : kFocusNext) {
+        if (rule.pressed != pressed)
+            continue;
+        for (Form1Control next : rule.next) {
+            if (!controls_[next]->isHidden() && controls_[next]->isEnabled()) {
+                controls_[next]->setFocus();
+                return;
+            }
+        }
+    }
+}
+
+std::optional<Refusal> Form1::computeAndReveal(Form1Control displayButton)
 {
     const QString seconds = box(Text6)->text();
     const auto outcome
         = computeDamage({box(Text1)->text(), box(Mindmg)->text(), box(Maxdmg)->text(),
                          box(Text2)->text(), box(Text5)->text(), seconds});
-    if (const auto *refusal = std::get_if<Refusal>(&outcome))
-        return refuse(refusal->message);
+    if (const auto *refusal = std::get_if<Refusal>(&outcome)) {
+        refuse(refusal->message);
+        return *refusal;
+    }
 
     values_ = std::get<WorkingValues>(outcome);
     showControl(displayButton);
@@ -92,6 +134,7 @@ void Form1::computeAndReveal(Form1Control displayButton)
     for (Form1Control id :
          {Label6, Label7, Label10, Label11, Label12, Label13, Text3, Text4, Text7, Text8})
         showControl(id);
+    return std::nullopt;
 }
 
 void Form1::displayResults() const
@@ -102,18 +145,64 @@ void Form1::displayResults() const
     box(Text8)->setText(values_.totalMax);
 }
 
-template <class Window> void Form1::open(QPointer<Window> &window)
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (!isEnabled())
+        event->ignore();
+}
+
+template <class Window, class Build>
+void Form1::open(QPointer<Window> &window, Form1Control opener, Build build)
 {
     // A closed window may still await its deferred deletion: build a new one all the same.
-    if (!window || !window->isVisible())
-        window = new Window(*this);
+    if (!window || !window->isVisible()) {
+        window = build();
+        connect(window, &SecondaryWindow::mainWindowReleased, this, [this, opener] {
+            setEnabled(true);
+            controls_[opener]->setFocus();
+        });
+        setEnabled(false);
+    }
     window->show();
     window->raise();
     window->activateWindow();
 }
 
-void Form1::Command5_Click() { open(about_); }
-void Form1::Command6_Click() { open(instructions_); }
-void Form1::lingua_Click() { open(options_); }
+void Form1::Command5_Click()
+{
+    open(about_, Command5, [this] { return new AboutWindow(appliedLanguage_); });
+}
+
+void Form1::Command6_Click()
+{
+    open(instructions_, Command6, [this] { return new InstructionsWindow(appliedLanguage_); });
+}
+
+void Form1::lingua_Click()
+{
+    open(options_, lingua, [this] {
+        auto *options = new OptionsWindow;
+        connect(options, &OptionsWindow::languageChosen, this, &Form1::applyLanguage);
+        connect(options, &OptionsWindow::modeChosen, this, &Form1::applyMode);
+        return options;
+    });
+}
+
+void Form1::applyLanguage(Language language)
+{
+    applyTexts<Form1Control>(language, [this](Form1Control id) { return controls_[id]; });
+    appliedLanguage_ = language;
+}
+
+void Form1::applyMode(Mode mode)
+{
+    for (const ModeRow &row : kModeTable) {
+        const ModeState state = mode == Mode::Melee ? row.melee : row.bow;
+        QWidget *widget = controls_[row.control];
+        widget->setHidden(state == ModeState::Hidden || state == ModeState::HiddenEnabled);
+        if (state == ModeState::HiddenEnabled || state == ModeState::ShownEnabled)
+            widget->setEnabled(true);
+    }
+}
 
 } // namespace harmtally

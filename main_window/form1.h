@@ -1,18 +1,19 @@
 #pragma once
 
 // The main window: the melee and the bow road from choosing a weapon to reading the damage,
-// and the buttons that open the three secondary windows.
+// and the buttons that open the three secondary windows, whose choices it applies.
 //
 // Data flow: a click handler reads texts from the controls, asks a catalogue or the damage
 // computation, and then either writes texts and shown/enabled states back or, having written
 // nothing, reports a refusal through the message sink.
 
-#include "main_window/damage.h"
+#include "core/damage.h"
+#include "core/language.h"
+#include "core/mode.h"
 #include "main_window/form1_design.h"
 #include "toolkit/builder.h"
 #include "toolkit/designed_window.h"
 #include "toolkit/error_box.h"
-#include "windows/language.h"
 
 #include <QPointer>
 
@@ -23,26 +24,19 @@ class QLineEdit;
 
 namespace harmtally {
 
-class Form2;
-class Form3;
-class Form4;
+class AboutWindow;
+class InstructionsWindow;
+class OptionsWindow;
 
 class Form1 : public toolkit::DesignedWindow {
+    Q_OBJECT
 public:
-    explicit Form1(toolkit::MessageSink sink = toolkit::showErrorBox);
+    explicit Form1(toolkit::MessageSink sink);
     ~Form1() override;
 
     QWidget *control(Form1Control id) const { return controls_[id]; }
     const WorkingValues &workingValues() const { return values_; }
     const QString &trueshotLevel() const { return trueshotLevel_; }
-
-    // The language last applied in the language and mode window, which the information
-    // windows take when they are built; none until the player applies one.
-    std::optional<Language> appliedLanguage() const { return appliedLanguage_; }
-    void setAppliedLanguage(Language language) { appliedLanguage_ = language; }
-
-    // The main window's availability, switched off while a secondary window is open.
-    void setAvailable(bool available) { setEnabled(available); }
 
     // Melee road
     void Command1_Click();
@@ -60,6 +54,14 @@ public:
     void Command6_Click();
     void lingua_Click();
 
+    // What the language and mode window reports.
+    void applyLanguage(Language language);
+    void applyMode(Mode mode);
+
+protected:
+    // While a secondary window has it unavailable, the main window stays open.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     QLineEdit *box(Form1Control id) const;
     QComboBox *list(Form1Control id) const;
@@ -68,22 +70,28 @@ private:
     void setEnabledOf(Form1Control id, bool enabled) const;
     void fill(Form1Control id, const QStringList &items) const;
     void refuse(const QString &message);
+    void onClick(Form1Control id, void (Form1::*handler)());
+    void followFocus(Form1Control pressed);
 
     // The check and computation of both roads; a pass reveals the road's display button.
-    void computeAndReveal(Form1Control displayButton);
+    std::optional<Refusal> computeAndReveal(Form1Control displayButton);
     void displayResults() const;
-    // Builds the window when it is not open (its load switches this window off), then brings
-    // it to the front.
-    template <class Window> void open(QPointer<Window> &window);
+    // Builds the window when it is not open and makes this window unavailable until it
+    // closes, when the focus comes back to the button that opened it; then brings it to the
+    // front.
+    template <class Window, class Build>
+    void open(QPointer<Window> &window, Form1Control opener, Build build);
 
-    toolkit::Controls<Form1Control, 40> controls_;
+    toolkit::Controls<Form1Control, kForm1Controls.size()> controls_;
     toolkit::MessageSink sink_;
     WorkingValues values_;
     QString trueshotLevel_;
+    // The language last applied, which the information windows take when they are built;
+    // none until the player applies one.
     std::optional<Language> appliedLanguage_;
-    QPointer<Form2> about_;
-    QPointer<Form3> instructions_;
-    QPointer<Form4> options_;
+    QPointer<AboutWindow> about_;
+    QPointer<InstructionsWindow> instructions_;
+    QPointer<OptionsWindow> options_;
 };
 
 } // namespace harmtally

@@ -8,7 +8,7 @@ using enum Form1Control;
 // clang-format off
 const WindowDesign kForm1Window{"Form1", "-.-.-.</[Harmtally]\\>.-.-.", 4575, 2775, 5085, 5520, Border::Fixed, true};
 
-const std::array<ControlDesign<Form1Control>, 40> kForm1Controls{{
+const std::array<ControlDesign<Form1Control>, 40> kForm1Controls = std::to_array<ControlDesign<Form1Control>>({
 //   id             name             kind       caption                          left   top width height tab start   font         colour  parent
     {Label2,        "Label2",        Label,     "Req. Arma",                      840,  120, 1215, 255,  1, Shown,  Display,     Red,    Window},
     {Label3,        "Label3",        Label,     "Forza (castata)",               2160,  120, 1695, 255,  2, Shown,  Display,     Red,    Window},
@@ -50,13 +50,13 @@ const std::array<ControlDesign<Form1Control>, 40> kForm1Controls{{
     {Command6,      "Command6",      Button,    "Istruzioni",                    1800, 4920,  975, 375, 19, Shown,  Standard,    System, Window},
     {Command5,      "Command5",      Button,    "About",                         2880, 4920,  975, 375, 18, Shown,  Standard,    System, Window},
     {Command4,      "Command4",      Button,    "&Esci",                         3960, 4920,  975, 375, 17, Shown,  Standard,    System, Window},
-}};
+});
 
-const std::array<BoxHeading, 11> kForm1Headings{{
+const std::array<BoxHeading, 11> kForm1Headings = std::to_array<BoxHeading>({
     {Label2, Text1}, {Label3, Text2}, {Label14, Text9}, {Label4, Mindmg}, {Label5, Maxdmg},
     {Label8, Text5}, {Label9, Text6}, {Label6, Text3}, {Label7, Text4}, {Label12, Text7},
     {Label13, Text8},
-}};
+});
 // clang-format on
 
 } // namespace harmtally

@@ -2,7 +2,7 @@
 
 #include "catalogue/melee.h"
 #include "main_window/form1.h"
-#include "main_window/messages.h"
+#include "core/messages.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -27,7 +27,17 @@ void Form1::Command1_Click()
     setEnabledOf(Combo1, false);
 }
 
-void Form1::Command2_Click() { computeAndReveal(Command3); }
+void Form1::Command2_Click()
+{
+    // Without a requirement nothing can be computed for this weapon: back to the choice of
+    // weapon, so the player is never stuck with a locked pick-list.
+    const std::optional<Refusal> refusal = computeAndReveal(Command3);
+    if (refusal && refusal->requirementUnknown) {
+        hideControl(Command2);
+        showControl(Command1);
+        setEnabledOf(Combo1, true);
+    }
+}
 
 void Form1::Command3_Click()
 {

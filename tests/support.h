@@ -1,19 +1,24 @@
 #pragma once
 
-// What the window tests share: a recorder in place of the error box, a snapshot of every control
-// and working value of the main window, and a player's hands.
+// What the window tests share: a recorder in place of the error box, the state of every control
+// of a window, what changed between two states, a player's hands, and the check that no window
+// is left open.
 
 #include "main_window/form1.h"
 #include "toolkit/error_box.h"
-#include "windows/form4.h"
+#include "windows/options_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <map>
 
 namespace harmtally::testing {
 
@@ -35,23 +40,75 @@ inline QString captionOf(const QWidget *widget)
         return combo->currentText();
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
         return button->text();
+    if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
+        return frame->title();
     return widget->windowTitle();
 }
 
-// Every control's text, shown and enabled state, and every working value, as one comparable list.
-inline QStringList snapshot(const Form1 &form)
+// What the player can see of the windows: for the window itself and for each of its controls,
+// by name (a secondary window's controls as "Form4.Command1"), its text, whether it is an
+// option that is checked ("-" for no option), shown or hidden, enabled or disabled (its own
+// state, apart from its window's).
+using State = std::map<QString, QStringList>;
+
+template <class Window, class Rows>
+void addState(State &state, const Window &window, const Rows &design, const QString &prefix = {})
 {
-    QStringList state;
-    for (int i = 0; i <= 40; ++i) {
-        const QWidget *w = form.control(Form1Control(i));
-        state << QStringLiteral("%1=%2|%3|%4")
-                     .arg(w->objectName(), captionOf(w), w->isHidden() ? "hidden" : "shown",
-                          w->isEnabled() ? "enabled" : "disabled");
+    state[window.objectName()] = {window.windowTitle(), "-", window.isHidden() ? "hidden" : "shown",
+                                  window.isEnabled() ? "enabled" : "disabled"};
+    for (const auto &row : design) {
+        const QWidget *w = window.control(row.id);
+        const auto *option = qobject_cast<const QRadioButton *>(w);
+        state[prefix + w->objectName()] = {captionOf(w),
+                                           !option               ? "-"
+                                           : option->isChecked() ? "checked"
+                                                                 : "unchecked",
+                                           w->isHidden() ? "hidden" : "shown",
+                                           w->isEnabledTo(&window) ? "enabled" : "disabled"};
     }
-    const WorkingValues &v = form.workingValues();
-    state << v.weaponReq << v.castStrength << v.baseMin << v.baseMax << v.hitMin << v.hitMax
-          << v.totalMin << v.totalMax << form.trueshotLevel();
-    return state;
+}
+
+// Declares what an action changes: "Name?text" a text, "Name:hidden" (":shown", ":enabled",
+// ":disabled", ":checked", ":unchecked") a state, "Form4:open" and "Form4:closed" a window that
+// opens or closes.
+inline void expect(State &state, const QString &change)
+{
+    const qsizetype mark = change.indexOf(QRegularExpression("[?:]"));
+    const QString name = change.left(mark), value = change.mid(mark + 1);
+    if (value == u"open") {
+        state[name] = {}; // as freshly built: its own design shows that
+    } else if (value == u"closed") {
+        std::erase_if(state, [&](const auto &entry) {
+            return entry.first == name || entry.first.startsWith(name + u'.');
+        });
+    } else {
+        QStringList &fields = state[name];
+        fields.resize(4);
+        const int field = change[mark] == u'?'                      ? 0
+                          : value.endsWith(u"checked")              ? 1
+                          : value == u"hidden" || value == u"shown" ? 2
+                                                                    : 3;
+        fields[field] = value;
+    }
+}
+
+// Where the windows differ from what was expected; empty when they agree.
+inline QStringList unexpected(const State &expected, const State &actual)
+{
+    QStringList said;
+    for (const auto &[name, fields] : actual) {
+        const auto was = expected.find(name);
+        const bool freshWindow = expected.contains(name.section(u'.', 0, 0))
+                                 && expected.at(name.section(u'.', 0, 0)).isEmpty();
+        if (was == expected.end() && !freshWindow)
+            said << name + " appeared";
+        else if (was != expected.end() && !was->second.isEmpty() && was->second != fields)
+            said << name + ": " + fields.join(u'|') + ", expected " + was->second.join(u'|');
+    }
+    for (const auto &entry : expected)
+        if (!actual.contains(entry.first))
+            said << entry.first + " is gone";
+    return said;
 }
 
 inline QString textOf(const Form1 &form, Form1Control id) { return captionOf(form.control(id)); }
@@ -69,11 +126,14 @@ inline void type(const Form1 &form, Form1Control id, const QString &text)
     type(form.control(id), text);
 }
 
-// Presses a button with the mouse; only a shown, enabled button can be pressed.
+// Presses a button with the mouse (an option on its caption); only a shown, enabled button can be
+// pressed.
 inline void press(QWidget *button)
 {
     QVERIFY2(!button->isHidden() && button->isEnabled(), qPrintable(button->objectName()));
-    QTest::mouseClick(button, Qt::LeftButton);
+    const bool option = qobject_cast<QRadioButton *>(button);
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      option ? QPoint(24, button->height() / 2) : QPoint());
 }
 inline void press(const Form1 &form, Form1Control id) { press(form.control(id)); }
 
@@ -86,12 +146,35 @@ template <class W> W *openWindow(const char *name)
     return nullptr;
 }
 
+// Top-level windows still in existence once deferred deletions have run: a test's cleanup
+// expects none.
+inline QStringList windowsLeft()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList left;
+    for (const QWidget *w : QApplication::topLevelWidgets())
+        if (!w->objectName().isEmpty())
+            left << w->objectName();
+    left.sort();
+    return left;
+}
+
+// The main window and, while it is open, the language and mode window.
+inline State stateOf(const Form1 &form)
+{
+    State state;
+    addState(state, form, kForm1Controls);
+    if (const auto *options = openWindow<OptionsWindow>("Form4"))
+        addState(state, *options, kOptionsControls, "Form4.");
+    return state;
+}
+
 // Applies a language and a mode as the player does: open the language and mode window, pick,
 // change, close.
 inline void applyOptions(const Form1 &form, Form4Control language, Form4Control mode)
 {
     press(form, Form1Control::lingua);
-    auto *options = openWindow<Form4>("Form4");
+    auto *options = openWindow<OptionsWindow>("Form4");
     QVERIFY(options);
     static_cast<QRadioButton *>(options->control(language))->click();
     static_cast<QRadioButton *>(options->control(mode))->click();

@@ -1,5 +1,5 @@
-#include "main_window/damage.h"
-#include "main_window/messages.h"
+#include "core/damage.h"
+#include "core/messages.h"
 
 #include <QTest>
 
@@ -35,7 +35,6 @@ private slots:
     void copiesInputsIntoWorkingValues();
     void raisesBase_data();
     void raisesBase();
-    void messagesKeepTheirBlanks();
 };
 
 void TestDamage::computes_data()
@@ -152,12 +151,6 @@ void TestDamage::raisesBase()
         QCOMPARE(outcomeText(addToBase(base, 1, 2, locale)), expected);
     else
         QCOMPARE(outcomeText(applyTrueshotLevel(base, level, locale)), expected);
-}
-
-void TestDamage::messagesKeepTheirBlanks()
-{
-    QCOMPARE(messages::weaponNotFound().size(), 153);
-    QCOMPARE(messages::strengthOrSecondsMissing().size(), 182);
 }
 
 QTEST_APPLESS_MAIN(TestDamage)

@@ -1,5 +1,5 @@
 #include "main_window/form1.h"
-#include "main_window/messages.h"
+#include "core/messages.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -18,7 +18,7 @@ private slots:
 
 void TestErrorBox::showsOneModalCriticalBox()
 {
-    Form1 form; // the real error box
+    Form1 form(toolkit::showErrorBox);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 

@@ -1,101 +1,126 @@
+#include "catalogue/bows.h"
+#include "catalogue/melee.h"
+#include "core/messages.h"
 #include "support.h"
 #include "toolkit/fonts.h"
 
-#include <QApplication>
+#include <QAbstractItemView>
 
 using namespace harmtally;
 using namespace harmtally::testing;
-using toolkit::Kind;
-using toolkit::Start;
+using enum Form1Control;
 
+// What the fingerprint of the built window does not show: the picture, the icon, the pick-lists'
+// behaviour, the first focus, and the keyboard and length rules of the boxes and buttons.
 class TestForm1Design : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { toolkit::registerFonts(); }
-    void windowAsDesigned();
-    void controlsAsDesignedTable();
-    void pickListsShowTheirFieldText();
-    void tabOrderAndInitialFocus();
+    void init();
+    void cleanup();
+    void pictureAndIcon();
+    void pickLists();
+    void enterPressesOnlyTheFocusedButton_data();
+    void enterPressesOnlyTheFocusedButton();
+    void boxesHaveNoLengthLimit();
+
+private:
+    Recorder recorder_;
+    std::unique_ptr<Form1> form_;
 };
 
-void TestForm1Design::windowAsDesigned()
+void TestForm1Design::init()
 {
-    Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.windowTitle(), QString("-.-.-.</[Harmtally]\\>.-.-."));
-    QCOMPARE(form.geometry(), QRect(305, 185, 339, 368));
-    QCOMPARE(form.minimumSize(), form.maximumSize());
-    QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
-    QCOMPARE(form.windowIcon().availableSizes().size(), 3);
+    form_ = std::make_unique<Form1>(recorder_.sink());
+    form_->show();
+    QApplication::setActiveWindow(form_.get());
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    recorder_.messages.clear();
+}
 
+void TestForm1Design::cleanup()
+{
+    form_.reset();
+    QCOMPARE(windowsLeft(), QStringList());
+}
+
+void TestForm1Design::pictureAndIcon()
+{
+    QCOMPARE(form_->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
     // The picture covers the client area: no pixel of the plain window colour shows through.
-    const QImage image = form.grab().toImage();
-    QVERIFY(image.pixelColor(330, 360) != form.palette().color(QPalette::Window));
+    const QImage image = form_->grab().toImage();
+    QVERIFY(image.pixelColor(330, 360) != form_->palette().color(QPalette::Window));
+    QCOMPARE(QApplication::focusWidget(), form_->control(Command1));
 }
 
-void TestForm1Design::controlsAsDesignedTable()
+// Every list holds its catalogue's items, shows its field text with no item selected, keeps what
+// the player types as typed, and opens wide enough to show every item whole.
+void TestForm1Design::pickLists()
 {
-    Form1 form;
-    for (const auto &row : kForm1Controls) {
-        const QWidget *w = form.control(row.id);
-        QCOMPARE(w->objectName(), QString(row.name));
-        QCOMPARE(w->parentWidget(), &form);
-        QCOMPARE(w->geometry(),
-                 QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
-        QCOMPARE(captionOf(w), QString::fromUtf8(row.caption));
-        QCOMPARE(w->isHidden(), row.start == Start::Hidden);
-        QCOMPARE(w->isEnabled(), row.kind != Kind::FigureBox);
-        if (row.kind == Kind::Label) {
-            const auto *label = static_cast<const QLabel *>(w);
-            QVERIFY(label->wordWrap());
-            QVERIFY(!label->autoFillBackground());
-            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::red));
-        }
-        if (row.kind == Kind::FigureBox)
-            QVERIFY(w->font().bold());
-        // The bundled faces are found, wherever the machine lacks the designed ones.
-        if (row.font == toolkit::Font::Display)
-            QCOMPARE(QFontInfo(w->font()).family(), QString("Berenika"));
-    }
-}
-
-void TestForm1Design::pickListsShowTheirFieldText()
-{
-    Form1 form;
-    const struct {
-        Form1Control id;
-        int items;
-    } lists[]
-        = {{Form1Control::Combo1, 267}, {Form1Control::combo2, 100}, {Form1Control::combo3, 6}};
-    for (const auto &list : lists) {
-        const auto *combo = static_cast<const QComboBox *>(form.control(list.id));
-        QCOMPARE(combo->count(), list.items);
+    const std::pair<Form1Control, QStringList> lists[] = {{Combo1, meleePickListItems()},
+                                                          {combo2, bowPickListItems()},
+                                                          {combo3, arrowPickListItems()}};
+    for (const auto &[id, items] : lists) {
+        auto *combo = static_cast<QComboBox *>(form_->control(id));
+        QCOMPARE(combo->count(), items.size());
+        QCOMPARE(combo->itemText(int(items.size()) - 1), items.last());
         QCOMPARE(combo->currentIndex(), -1);
-        QVERIFY(combo->isEditable());
         QCOMPARE(combo->insertPolicy(), QComboBox::NoInsert);
         QCOMPARE(combo->completer(), nullptr);
+
+        combo->setHidden(false);
+        combo->showPopup();
+        const QAbstractItemView *view = combo->view();
+        int widest = 0;
+        for (const QString &item : items)
+            widest = std::max(widest, view->fontMetrics().horizontalAdvance(item));
+        QVERIFY2(view->viewport()->width() > widest, qPrintable(combo->objectName()));
+        combo->hidePopup();
     }
-    QCOMPARE(textOf(form, Form1Control::Combo1), QString("Armi"));
+    QCOMPARE(form_->control(Combo1)->width(), 201); // the field keeps its designed width
 }
 
-void TestForm1Design::tabOrderAndInitialFocus()
+void TestForm1Design::enterPressesOnlyTheFocusedButton_data()
 {
-    Form1 form;
-    form.show();
-    QApplication::setActiveWindow(&form);
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(QApplication::focusWidget(), form.control(Form1Control::Command1));
+    QTest::addColumn<Form1Control>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("said");
+    const QStringList weapon{messages::weaponNotFound()};
+    QTest::newRow("Enter on OK") << Command1 << int(Qt::Key_Return) << weapon;
+    QTest::newRow("keypad Enter on OK") << Command1 << int(Qt::Key_Enter) << weapon;
+    QTest::newRow("Space on OK") << Command1 << int(Qt::Key_Space) << weapon;
+    QTest::newRow("Enter in a box") << Text2 << int(Qt::Key_Return) << QStringList();
+    QTest::newRow("Enter in a pick-list") << Combo1 << int(Qt::Key_Return) << QStringList();
+}
 
-    QStringList order;
-    for (int i = 0; i < 8; ++i) {
-        order << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+void TestForm1Design::enterPressesOnlyTheFocusedButton()
+{
+    QFETCH(Form1Control, focus);
+    QFETCH(int, key);
+    QFETCH(QStringList, said);
+    const State before = stateOf(*form_);
+    form_->control(focus)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(recorder_.messages, said);
+    QCOMPARE(unexpected(before, stateOf(*form_)), QStringList());
+
+    // The same in a secondary window: Enter on its focused close button closes it.
+    press(*form_, Command6);
+    const QWidget *instructions = openWindow<QWidget>("Form3");
+    QVERIFY(instructions);
+    QTest::keyClick(instructions->focusWidget(), Qt::Key_Return);
+    QVERIFY(form_->isEnabled());
+}
+
+// Qt cuts at 32,767 characters unless told otherwise; the boxes take any length.
+void TestForm1Design::boxesHaveNoLengthLimit()
+{
+    const QString digits = QString(40000, u'0') + "30";
+    for (Form1Control id : {Text2, Text6, Text9, Combo1}) {
+        type(*form_, id, digits);
+        QCOMPARE(textOf(*form_, id).size(), digits.size());
     }
-    QCOMPARE(order, QStringList({"Command1", "Combo1", "Text2", "Command4", "Command5", "Command6",
-                                 "lingua", "Text6"}));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QString("Command1"));
 }
 
 QTEST_MAIN(TestForm1Design)

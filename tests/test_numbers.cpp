@@ -1,4 +1,4 @@
-#include "main_window/numbers.h"
+#include "core/numbers.h"
 
 #include <QTest>
 

@@ -1,48 +1,25 @@
 #include "support.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
-#include "windows/form4.h"
-#include "windows/info_texts.h"
+#include "windows/about_window.h"
+#include "windows/instructions_window.h"
 #include "windows/language_texts.h"
 
-#include <QApplication>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 
 using namespace harmtally;
 using namespace harmtally::testing;
-
-namespace {
-
-// Windows still in existence: a closed window is gone once its deferred deletion has run.
-int openCount(const char *name)
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    int count = 0;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        count += w->objectName() == QLatin1String(name);
-    return count;
-}
-
-bool checked(const Form4 &form, Form4Control id)
-{
-    return static_cast<QRadioButton *>(form.control(id))->isChecked();
-}
-
-} // namespace
+using enum Form1Control;
 
 class TestWindows : public QObject {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void infoWindowsAsDesigned();
+    void infoWindowsTakeTheLanguageWhenBuilt();
     void mainWindowUnavailableWhileOpen_data();
     void mainWindowUnavailableWhileOpen();
-    void languageTableBothWays();
-    void optionsStartFromTheirDesign();
-    void closingMainWindowEndsTheProgram();
+    void mainWindowClosingEndsTheProgram_data();
+    void mainWindowClosingEndsTheProgram();
 
 private:
     Recorder recorder_;
@@ -59,36 +36,34 @@ void TestWindows::init()
 void TestWindows::cleanup()
 {
     form_.reset();
-    QCOMPARE(openCount("Form2") + openCount("Form3") + openCount("Form4"), 0);
+    QCOMPARE(windowsLeft(), QStringList());
 }
 
-void TestWindows::infoWindowsAsDesigned()
+// Their designed texts before any language is applied, then the rows of the language applied
+// last, at every opening; the About window's title and heading stay as designed.
+void TestWindows::infoWindowsTakeTheLanguageWhenBuilt()
 {
-    press(*form_, Form1Control::Command6);
-    auto *instructions = openWindow<Form3>("Form3");
-    QVERIFY(instructions);
-    QCOMPARE(instructions->geometry(), QRect(300, 208, 312, 206));
-    QCOMPARE(instructions->windowTitle(), QString("Istruzioni"));
-    QVERIFY(instructions->minimumSize() != instructions->maximumSize());
-    QVERIFY(!(instructions->windowFlags() & Qt::WindowMinMaxButtonsHint));
-    const auto *text = static_cast<QLabel *>(instructions->control(Form3Control::Label1));
-    QCOMPARE(text->text(), QString::fromUtf8(kInstructionsDesigned));
-    QCOMPARE(text->text().size(), 525);
-    QCOMPARE(text->text().count(u'"'), 6);
-    QVERIFY(text->wordWrap() && text->autoFillBackground());
-    QCOMPARE(instructions->focusWidget(), instructions->control(Form3Control::Esci));
-    static_cast<QPushButton *>(instructions->control(Form3Control::Esci))->click();
-
-    press(*form_, Form1Control::Command5);
-    auto *about = openWindow<Form2>("Form2");
-    QVERIFY(about);
-    QCOMPARE(about->geometry(), QRect(330, 192, 269, 260));
-    QCOMPARE(about->windowTitle(), QString("About...."));
-    const QString credits = captionOf(about->control(Form2Control::Label1));
-    QCOMPARE(credits.size(), 558);
-    QVERIFY(credits.contains(QString(33, u' ')) && credits.contains("harmtally@example.org"));
-    QCOMPARE(about->control(Form2Control::Label2)->font().pointSizeF(), 14.25);
-    about->Command1_Click();
+    for (const auto language : {std::optional<Language>(), std::optional(Language::English),
+                                std::optional(Language::Italian)}) {
+        const AboutWindow about(language);
+        const InstructionsWindow instructions(language);
+        QCOMPARE(about.focusWidget(), about.control(Form2Control::Command1));
+        QCOMPARE(instructions.focusWidget(), instructions.control(Form3Control::Esci));
+        const auto *text = static_cast<QLabel *>(instructions.control(Form3Control::Label1));
+        QVERIFY(text->wordWrap() && text->autoFillBackground());
+        QCOMPARE(about.windowTitle(), QString("About...."));
+        QCOMPARE(captionOf(about.control(Form2Control::Label2)), QString("Harmtally 2.0.2"));
+        if (!language) {
+            QCOMPARE(text->text().count(u'"'), 6);
+            continue;
+        }
+        for (const TextRow &row : kTextTable) {
+            if (const auto *id = std::get_if<Form2Control>(&row.target))
+                QCOMPARE(captionOf(about.control(*id)), textOf(row, *language));
+            if (const auto *id = std::get_if<Form3Control>(&row.target))
+                QCOMPARE(captionOf(instructions.control(*id)), textOf(row, *language));
+        }
+    }
 }
 
 void TestWindows::mainWindowUnavailableWhileOpen_data()
@@ -96,27 +71,30 @@ void TestWindows::mainWindowUnavailableWhileOpen_data()
     QTest::addColumn<Form1Control>("opener");
     QTest::addColumn<QByteArray>("window");
     QTest::addColumn<bool>("byCloseBox");
-    QTest::newRow("About, button") << Form1Control::Command5 << QByteArray("Form2") << false;
-    QTest::newRow("About, close box") << Form1Control::Command5 << QByteArray("Form2") << true;
-    QTest::newRow("Instructions, button") << Form1Control::Command6 << QByteArray("Form3") << false;
-    QTest::newRow("Instructions, close box")
-        << Form1Control::Command6 << QByteArray("Form3") << true;
-    QTest::newRow("options, button") << Form1Control::lingua << QByteArray("Form4") << false;
-    QTest::newRow("options, close box") << Form1Control::lingua << QByteArray("Form4") << true;
+    QTest::newRow("About, button") << Command5 << QByteArray("Form2") << false;
+    QTest::newRow("About, close box") << Command5 << QByteArray("Form2") << true;
+    QTest::newRow("Instructions, button") << Command6 << QByteArray("Form3") << false;
+    QTest::newRow("Instructions, close box") << Command6 << QByteArray("Form3") << true;
+    QTest::newRow("options, button") << lingua << QByteArray("Form4") << false;
+    QTest::newRow("options, close box") << lingua << QByteArray("Form4") << true;
 }
 
+// No click and no close request reaches the main window while the other is open; either way of
+// closing gives it back as it was, with the focus on the button that opened the window.
 void TestWindows::mainWindowUnavailableWhileOpen()
 {
     QFETCH(Form1Control, opener);
     QFETCH(QByteArray, window);
     QFETCH(bool, byCloseBox);
-    type(*form_, Form1Control::Text2, "30");
-    const QStringList before = snapshot(*form_);
+    type(*form_, Text2, "30");
+    const State before = stateOf(*form_);
 
     press(*form_, opener);
     QVERIFY(!form_->isEnabled());
-    QTest::mouseClick(form_->control(Form1Control::Command5), Qt::LeftButton);
-    QCOMPARE(openCount(window) + openCount(window == "Form2" ? "Form3" : "Form2"), 1);
+    QTest::mouseClick(form_->control(Command5), Qt::LeftButton);
+    QVERIFY(!form_->close());
+    QVERIFY(form_->isVisible());
+    QCOMPARE(windowsLeft(), (QStringList{"Form1", QString(window)}));
 
     SecondaryWindow *open = openWindow<SecondaryWindow>(window);
     QVERIFY(open);
@@ -128,80 +106,31 @@ void TestWindows::mainWindowUnavailableWhileOpen()
         // Through the window, as the platform delivers keys, so the access key is seen.
         QTest::keyClick(open->windowHandle(), Qt::Key_C, Qt::AltModifier); // &Chiudi
     }
-    QTRY_COMPARE(openCount(window), 0);
-    QVERIFY(form_->isEnabled());
-    QCOMPARE(snapshot(*form_), before);
+    QTRY_COMPARE(windowsLeft(), QStringList{"Form1"});
+    QCOMPARE(unexpected(before, stateOf(*form_)), QStringList());
+    QCOMPARE(form_->focusWidget(), form_->control(opener));
 }
 
-// Every row of the table reaches its target, English then Italian then English again; the
-// information windows take the language when they are next built.
-void TestWindows::languageTableBothWays()
+void TestWindows::mainWindowClosingEndsTheProgram_data()
 {
-    for (Form4Control option :
-         {Form4Control::Option1, Form4Control::Option2, Form4Control::Option1}) {
-        const Language language
-            = option == Form4Control::Option1 ? Language::English : Language::Italian;
-        press(*form_, Form1Control::lingua);
-        auto *options = openWindow<Form4>("Form4");
-        static_cast<QRadioButton *>(options->control(option))->click();
-        options->Command1_Click();
-        const Form2 about(*form_);
-        const Form3 instructions(*form_);
-        for (const TextRow &row : kTextTable) {
-            const QWidget *target = std::visit(
-                [&](auto id) -> const QWidget * {
-                    using Id = decltype(id);
-                    if constexpr (std::is_same_v<Id, Form1Control>)
-                        return form_->control(id);
-                    else if constexpr (std::is_same_v<Id, Form2Control>)
-                        return about.control(id);
-                    else if constexpr (std::is_same_v<Id, Form3Control>)
-                        return instructions.control(id);
-                    else
-                        return options->control(id);
-                },
-                row.target);
-            QCOMPARE(captionOf(target), textOf(row, language));
-        }
-        QCOMPARE(about.windowTitle(), QString("About...."));
-        QCOMPARE(captionOf(about.control(Form2Control::Label2)), QString("Harmtally 2.0.2"));
-        options->Command2_Click();
-    }
+    QTest::addColumn<bool>("byExitButton");
+    QTest::newRow("exit button") << true;
+    QTest::newRow("close box, once the About window is closed") << false;
 }
 
-void TestWindows::optionsStartFromTheirDesign()
+void TestWindows::mainWindowClosingEndsTheProgram()
 {
-    applyOptions(*form_, Form4Control::Option1, Form4Control::archi);
-    press(*form_, Form1Control::lingua);
-    auto *options = openWindow<Form4>("Form4");
-    QCOMPARE(options->geometry(), QRect(330, 238, 246, 251));
-    QVERIFY(checked(*options, Form4Control::Option2) && checked(*options, Form4Control::armi));
-    QCOMPARE(captionOf(options->control(Form4Control::armi)), QString("Armi"));
-    QCOMPARE(options->control(Form4Control::armi)->parentWidget(),
-             options->control(Form4Control::Tipo));
-    for (int i = 1; i <= 7; ++i)
-        QVERIFY(options->control(Form4Control(i))->isEnabled());
-    static_cast<QRadioButton *>(options->control(Form4Control::Option1))->click();
-    QVERIFY(checked(*options, Form4Control::armi)); // the two groups are independent
-
-    // Changing at once, untouched, applies Italian and melee weapons.
-    static_cast<QRadioButton *>(options->control(Form4Control::Option2))->click();
-    options->Command1_Click();
-    QVERIFY(!options->control(Form4Control::Option2)->isEnabled());
-    QVERIFY(!options->control(Form4Control::armi)->isEnabled());
-    QVERIFY(options->control(Form4Control::Option1)->isEnabled());
-    QCOMPARE(textOf(*form_, Form1Control::Combo1), QString("Armi"));
-    QVERIFY(!form_->control(Form1Control::Combo1)->isHidden());
-    QVERIFY(form_->control(Form1Control::combo2)->isHidden());
-    options->Command2_Click();
-}
-
-void TestWindows::closingMainWindowEndsTheProgram()
-{
-    press(*form_, Form1Control::Command5);
-    QTimer::singleShot(0, form_.get(), [this] { form_->close(); });
+    QFETCH(bool, byExitButton);
+    QTimer::singleShot(0, form_.get(), [this, byExitButton] {
+        if (byExitButton)
+            return press(*form_, Command4);
+        press(*form_, Command5);
+        openWindow<SecondaryWindow>("Form2")->close();
+        form_->close();
+    });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!form_->isVisible());
 }
 
 QTEST_MAIN(TestWindows)

@@ -2,6 +2,7 @@
 
 #include "toolkit/fonts.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,8 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <algorithm>
+#include <limits>
 
 namespace harmtally::toolkit {
 namespace {
@@ -18,6 +21,28 @@ namespace {
 // The system scroll-bar colour behind figure boxes, and the grey of their disabled text.
 const QColor kFigureBackground(200, 200, 200);
 const QColor kFigureText(109, 109, 109);
+
+// Qt cuts a line edit's text at 32,767 characters; a box of the design has no limit, and a long
+// number is read whole.
+QLineEdit *unlimited(QLineEdit *box)
+{
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
+
+// The field keeps its designed width; its list opens wide enough to show every item whole.
+class PickList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override
+    {
+        QAbstractItemView *list = view();
+        const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+        list->setMinimumWidth(list->sizeHintForColumn(0) + scrollBar + 2 * list->frameWidth());
+        QComboBox::showPopup();
+    }
+};
 
 QWidget *createWidget(QWidget &parent, Kind kind, const QString &caption, LabelLook look)
 {
@@ -31,7 +56,7 @@ QWidget *createWidget(QWidget &parent, Kind kind, const QString &caption, LabelL
         return label;
     }
     case Kind::TextBox:
-        return new QLineEdit(caption, &parent);
+        return unlimited(new QLineEdit(caption, &parent));
     case Kind::FigureBox: {
         auto *box = new QLineEdit(caption, &parent);
         QPalette palette = box->palette();
@@ -42,8 +67,9 @@ QWidget *createWidget(QWidget &parent, Kind kind, const QString &caption, LabelL
         return box;
     }
     case Kind::ComboBox: {
-        auto *combo = new QComboBox(&parent);
+        auto *combo = new PickList(&parent);
         combo->setEditable(true);
+        unlimited(combo->lineEdit());
         combo->setInsertPolicy(QComboBox::NoInsert);
         // The field holds exactly what the player typed: no completion from the list.
         combo->setCompleter(nullptr);
@@ -51,8 +77,10 @@ QWidget *createWidget(QWidget &parent, Kind kind, const QString &caption, LabelL
         return combo;
     }
     case Kind::Button: {
+        // Outside a dialog an auto-default button is pressed by Enter while it has the focus, as
+        // by Space, and never becomes the window's default button.
         auto *button = new QPushButton(caption, &parent);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         return button;
     }
     case Kind::OptionButton: {

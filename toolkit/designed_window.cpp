@@ -5,7 +5,6 @@
 #include <QPainter>
 
 namespace harmtally::toolkit {
-namespace {
 
 QIcon programIcon()
 {
@@ -14,8 +13,6 @@ QIcon programIcon()
         icon.addFile(QStringLiteral(":/images/icon-%1.png").arg(size), QSize(size, size));
     return icon;
 }
-
-} // namespace
 
 DesignedWindow::DesignedWindow(const WindowDesign &design)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint

@@ -5,10 +5,14 @@
 
 #include "toolkit/design.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QWidget>
 
 namespace harmtally::toolkit {
+
+// The one icon of every window of the program, at 16, 32 and 48 pixels.
+QIcon programIcon();
 
 class DesignedWindow : public QWidget {
 public:

@@ -12,7 +12,7 @@ namespace harmtally {
 using enum TextProperty;
 
 // clang-format off
-const std::array<TextRow, 23> kTextTable{{
+const std::array<TextRow, 23> kTextTable = std::to_array<TextRow>({
     {Form1Control::Label1,    Caption,   "Str",                          "Frz"},
     {Form1Control::Label2,    Caption,   "Weapon req.",                  "Req. Arma"},
     {Form1Control::Label3,    Caption,   "Your(boosted)Strenght",        "Forza (castata)"},
@@ -36,7 +36,7 @@ const std::array<TextRow, 23> kTextTable{{
     {Form4Control::archi,     Caption,   "Bow",                          "Archi"},
     {Form3Control::Label1,    Caption,   kInstructionsEnglish,           kInstructionsItalian},
     {Form2Control::Label1,    Caption,   kAboutEnglish,                  kAboutItalian},
-}};
+});
 // clang-format on
 
 QString textOf(const TextRow &row, Language language)

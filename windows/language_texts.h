@@ -1,11 +1,11 @@
 #pragma once
 
-// The bilingual text table: what the language step writes, row by row in table order, into the
-// main window, the language window itself and (at their next opening) the information windows.
+// The bilingual text table: what the language step writes into the main window, the language
+// window itself and (at their next opening) the information windows. Each window writes the rows
+// aimed at it, in table order.
 
-#include "main_window/form1_design.h"
-#include "windows/language.h"
-#include "windows/window_controls.h"
+#include "core/language.h"
+#include "windows/control_names.h"
 
 #include <QString>
 

@@ -1,25 +1,22 @@
 #include "windows/secondary_window.h"
 
-#include "main_window/form1.h"
-
 #include <QCloseEvent>
 
 namespace harmtally {
 
-SecondaryWindow::SecondaryWindow(Form1 &main, const toolkit::WindowDesign &design)
+SecondaryWindow::SecondaryWindow(const toolkit::WindowDesign &design)
     : toolkit::DesignedWindow(design)
-    , main_(main)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // Only the main window keeps the program running.
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
-void SecondaryWindow::Form_QueryUnload() { main_.setAvailable(true); }
+void SecondaryWindow::Form_QueryUnload() { emit mainWindowReleased(); }
 
 void SecondaryWindow::closeByButton()
 {
-    main_.setAvailable(true);
+    emit mainWindowReleased();
     close();
 }
 

@@ -1,6 +1,4 @@
-#include "windows/mode.h"
-
-#include "main_window/form1.h"
+#include "main_window/mode_table.h"
 
 namespace harmtally {
 
@@ -8,7 +6,7 @@ using enum Form1Control;
 using enum ModeState;
 
 // clang-format off
-const std::array<ModeRow, 13> kModeTable{{
+const std::array<ModeRow, 13> kModeTable = std::to_array<ModeRow>({
 //   control        melee         bow
     {combo2,        Hidden,       ShownEnabled},
     {combo3,        Hidden,       HiddenEnabled},
@@ -23,18 +21,7 @@ const std::array<ModeRow, 13> kModeTable{{
     {Combo1,        ShownEnabled, Hidden},
     {Command1,      Shown,        Hidden},
     {Command2,      Hidden,       Hidden},
-}};
+});
 // clang-format on
-
-void applyMode(Form1 &main, Mode mode)
-{
-    for (const ModeRow &row : kModeTable) {
-        const ModeState state = mode == Mode::Melee ? row.melee : row.bow;
-        QWidget *widget = main.control(row.control);
-        widget->setHidden(state == Hidden || state == HiddenEnabled);
-        if (state == HiddenEnabled || state == ShownEnabled)
-            widget->setEnabled(true);
-    }
-}
 
 } // namespace harmtally

@@ -33,6 +33,7 @@ struct WorkingValues {
 
 struct Refusal {
     QString message;
+    bool requirementUnknown = false; // the weapon's, so no strength can be computed for it
 };
 
 std::variant<WorkingValues, Refusal> computeDamage(const DamageInputs &in,

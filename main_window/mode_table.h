@@ -1,17 +1,13 @@
 #pragma once
 
-// The two modes of the main window: which controls of the melee and the bow road the mode
-// step shows, hides and enables.
+// What the melee and the bow step of the language and mode window set on the main window: which
+// controls of the two roads are shown, hidden and enabled, in table order.
 
-#include "main_window/form1_design.h"
+#include "windows/control_names.h"
 
 #include <array>
 
 namespace harmtally {
-
-class Form1;
-
-enum class Mode { Melee, Bow };
 
 // Hidden and Shown leave the enabled state alone; the Enabled forms also enable the control,
 // so a road interrupted by a mode change can be walked again from its start.
@@ -24,7 +20,5 @@ struct ModeRow {
 };
 
 extern const std::array<ModeRow, 13> kModeTable;
-
-void applyMode(Form1 &main, Mode mode);
 
 } // namespace harmtally

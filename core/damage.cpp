@@ -1,7 +1,7 @@
-#include "main_window/damage.h"
+#include "core/damage.h"
 
-#include "main_window/messages.h"
-#include "main_window/numbers.h"
+#include "core/messages.h"
+#include "core/numbers.h"
 
 #include <cmath>
 
@@ -34,7 +34,7 @@ std::variant<WorkingValues, Refusal> computeDamage(const DamageInputs &in, const
         return Refusal{messages::invalidValue()};
 
     if (in.weaponReq.isEmpty())
-        return Refusal{messages::unknownRequirement()};
+        return Refusal{messages::unknownRequirement(), true};
     const std::optional<double> req = number(in.weaponReq, locale);
     if (!req)
         return Refusal{messages::invalidValue()};

@@ -7,6 +7,25 @@
 
 namespace harmtally {
 
+Refusal::Refusal(Reason why)
+    : reason(why)
+{
+    switch (why) {
+    case Reason::StrengthOrSecondsMissing:
+        message = messages::strengthOrSecondsMissing();
+        break;
+    case Reason::InvalidValue:
+        message = messages::invalidValue();
+        break;
+    case Reason::RequirementUnknown:
+        message = messages::unknownRequirement();
+        break;
+    case Reason::TooLarge:
+        message = messages::resultTooLarge();
+        break;
+    }
+}
+
 std::optional<QString> finiteText(double x, const QLocale &locale)
 {
     if (!std::isfinite(x))
@@ -21,7 +40,7 @@ std::variant<WorkingValues, Refusal> computeDamage(const DamageInputs &in, const
 {
     const auto missing = [](const QString &t) { return t.isEmpty() || t == u"0"; };
     if (missing(in.castStrength) || missing(in.seconds))
-        return Refusal{messages::strengthOrSecondsMissing()};
+        return Refusal(Refusal::Reason::StrengthOrSecondsMissing);
 
     const std::optional<double> strength = number(in.castStrength, locale);
     const std::optional<double> seconds = number(in.seconds, locale);
@@ -31,19 +50,19 @@ std::variant<WorkingValues, Refusal> computeDamage(const DamageInputs &in, const
     const std::optional<double> hitsPerMinute
         = totalsKnown ? number(in.hitsPerMinute, locale) : std::optional<double>(0.0);
     if (!strength || !seconds || !baseMin || !baseMax || !hitsPerMinute)
-        return Refusal{messages::invalidValue()};
+        return Refusal(Refusal::Reason::InvalidValue);
 
     if (in.weaponReq.isEmpty())
-        return Refusal{messages::unknownRequirement(), true};
+        return Refusal(Refusal::Reason::RequirementUnknown);
     const std::optional<double> req = number(in.weaponReq, locale);
     if (!req)
-        return Refusal{messages::invalidValue()};
+        return Refusal(Refusal::Reason::InvalidValue);
 
     WorkingValues out{in.weaponReq, in.castStrength, in.baseMin, in.baseMax, {}, {}, {}, {}};
     const std::optional<QString> hitMin = finiteText(*baseMin + (*strength - *req) / 5.0, locale);
     const std::optional<QString> hitMax = finiteText(*baseMax + (*strength - *req) / 5.0, locale);
     if (!hitMin || !hitMax)
-        return Refusal{messages::resultTooLarge()};
+        return Refusal(Refusal::Reason::TooLarge);
     out.hitMin = *hitMin;
     out.hitMax = *hitMax;
 
@@ -55,7 +74,7 @@ std::variant<WorkingValues, Refusal> computeDamage(const DamageInputs &in, const
         const std::optional<QString> totalMax
             = finiteText(perSecond * *seconds * *number(*hitMax, locale), locale);
         if (!totalMin || !totalMax)
-            return Refusal{messages::resultTooLarge()};
+            return Refusal(Refusal::Reason::TooLarge);
         out.totalMin = *totalMin;
         out.totalMax = *totalMax;
     }
@@ -68,11 +87,11 @@ std::variant<BaseFigures, Refusal> addToBase(const BaseFigures &base, double min
     const std::optional<double> baseMin = number(base.baseMin, locale);
     const std::optional<double> baseMax = number(base.baseMax, locale);
     if (!baseMin || !baseMax)
-        return Refusal{messages::invalidValue()};
+        return Refusal(Refusal::Reason::InvalidValue);
     const std::optional<QString> raisedMin = finiteText(*baseMin + minBonus, locale);
     const std::optional<QString> raisedMax = finiteText(*baseMax + maxBonus, locale);
     if (!raisedMin || !raisedMax)
-        return Refusal{messages::resultTooLarge()};
+        return Refusal(Refusal::Reason::TooLarge);
     return BaseFigures{*raisedMin, *raisedMax};
 }
 
@@ -81,7 +100,7 @@ std::variant<BaseFigures, Refusal> applyTrueshotLevel(const BaseFigures &base, c
 {
     const std::optional<double> value = number(level, locale);
     if (!value)
-        return Refusal{messages::invalidValue()};
+        return Refusal(Refusal::Reason::InvalidValue);
     const double bonus = *value * 0.1;
     return addToBase(base, bonus, bonus, locale);
 }

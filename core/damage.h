@@ -31,9 +31,13 @@ struct WorkingValues {
     QString totalMax;
 };
 
+// Why the check refused, in the order it checks, with the bilingual text the player is shown.
 struct Refusal {
+    enum class Reason { StrengthOrSecondsMissing, InvalidValue, RequirementUnknown, TooLarge };
+    explicit Refusal(Reason why);
+
+    Reason reason;
     QString message;
-    bool requirementUnknown = false; // the weapon's, so no strength can be computed for it
 };
 
 std::variant<WorkingValues, Refusal> computeDamage(const DamageInputs &in,

@@ -1,8 +1,8 @@
 // The melee road: confirm the weapon, check and compute, display; and the exit button.
 
 #include "catalogue/melee.h"
-#include "main_window/form1.h"
 #include "core/messages.h"
+#include "main_window/form1.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -32,7 +32,7 @@ void Form1::Command2_Click()
     // Without a requirement nothing can be computed for this weapon: back to the choice of
     // weapon, so the player is never stuck with a locked pick-list.
     const std::optional<Refusal> refusal = computeAndReveal(Command3);
-    if (refusal && refusal->requirementUnknown) {
+    if (refusal && refusal->reason == Refusal::Reason::RequirementUnknown) {
         hideControl(Command2);
         showControl(Command1);
         setEnabledOf(Combo1, true);

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +45,24 @@ public:
     }
 };
 
+// Enter and the keypad's Enter press the button that has the focus, as Space does; there is
+// still no default button. (Qt's auto-default would do it too, but draws a focused button as the
+// default one.)
+class Button : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+            click();
+        else
+            QPushButton::keyPressEvent(event);
+    }
+};
+
 QWidget *createWidget(QWidget &parent, Kind kind, const QString &caption, LabelLook look)
 {
     switch (kind) {
@@ -77,10 +96,8 @@ QWidget *createWidget(QWidget &parent, Kind kind, const QString &caption, LabelL
         return combo;
     }
     case Kind::Button: {
-        // Outside a dialog an auto-default button is pressed by Enter while it has the focus, as
-        // by Space, and never becomes the window's default button.
-        auto *button = new QPushButton(caption, &parent);
-        button->setAutoDefault(true);
+        auto *button = new Button(caption, &parent);
+        button->setAutoDefault(false);
         return button;
     }
     case Kind::OptionButton: {

@@ -14,12 +14,18 @@ namespace harmtally::toolkit {
 // The one icon of every window of the program, at 16, 32 and 48 pixels.
 QIcon programIcon();
 
+// Moves a top-level window, frame included, just enough to be whole on its screen's available
+// area, towards the top left and never past it; a window that fits stays where it is.
+void fitOnScreen(QWidget &window);
+
 class DesignedWindow : public QWidget {
 public:
     explicit DesignedWindow(const WindowDesign &design);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The frame is known only once the window is shown: fit it again then.
+    void showEvent(QShowEvent *event) override;
 
 private:
     QImage picture_;

@@ -1,16 +1,14 @@
-#include "main_window/form1.h"
-#include "toolkit/error_box.h"
-#include "toolkit/fonts.h"
+// harmtally with a command answers in the terminal with no display; without one it is the window.
 
-#include <QApplication>
+#include "app/window_session.h"
+#include "cli/command_line.h"
+
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    // Lets a desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Harmtally"));
-    harmtally::toolkit::registerFonts();
-    harmtally::Form1 form1(harmtally::toolkit::showErrorBox);
-    form1.show();
-    return app.exec();
+    if (const std::optional<int> status = harmtally::cli::run(argc, argv))
+        return *status;
+    const bool rankingWindow = argc > 1 && std::strcmp(argv[1], "--rank-window") == 0;
+    return harmtally::runWindows(argc, argv, rankingWindow);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// Every text of the error box. Each carries Italian and English in one string, whatever the
-// interface language.
+// Every text of the error box, and the one line for a start without a display. Each carries
+// Italian and English in one string, whatever the interface language.
 
 #include <QString>
 
@@ -43,6 +43,13 @@ inline QString unknownRequirement()
 inline QString resultTooLarge()
 {
     return QStringLiteral("Risultato troppo grande./Result too large.");
+}
+
+inline QString noDisplay()
+{
+    return QStringLiteral("Harmtally ha bisogno di una sessione grafica: 'harmtally --help' elenca "
+                          "cosa funziona senza./Harmtally needs a desktop session: "
+                          "'harmtally --help' lists what works without one.");
 }
 
 } // namespace harmtally::messages

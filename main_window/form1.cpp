@@ -3,10 +3,12 @@
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
 #include "main_window/mode_table.h"
+#include "ranking/ranking_window.h"
 #include "windows/about_window.h"
 #include "windows/instructions_window.h"
 #include "windows/options_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -26,8 +28,8 @@ struct FocusNext {
     std::array<Form1Control, 2> next;
 };
 constexpr FocusNext kFocusNext[] = {
-    {Command1, {Text2, Text2}},     {Command2, {Combo1, Combo1}},  {Command3, {Combo1, Combo1}},
-    {Command7, {combo3, combo3}},   {Command8, {Text9, Text2}},    {Command9, {Text2, Text2}},
+    {Command1, {Text2, Text2}},       {Command2, {Combo1, Combo1}}, {Command3, {Combo1, Combo1}},
+    {Command7, {combo3, combo3}},     {Command8, {Text9, Text2}},   {Command9, {Text2, Text2}},
     {calcolaarchi, {combo2, combo2}},
 };
 
@@ -57,6 +59,13 @@ Form1::Form1(toolkit::MessageSink sink)
     onClick(Command5, &Form1::Command5_Click);
     onClick(Command4, &Form1::Command4_Click);
 
+    // Beyond the designed window: the ranking, by Ctrl+R or the right-click menu.
+    auto *rank = new QAction(QStringLiteral("Classifica armi/Rank weapons"), this);
+    rank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(rank, &QAction::triggered, this, &Form1::openRanking);
+    addAction(rank);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
     controls_[Command1]->setFocus();
 }
 
@@ -66,6 +75,7 @@ Form1::~Form1()
     delete about_;
     delete instructions_;
     delete options_;
+    delete ranking_;
 }
 
 QLineEdit *Form1::box(Form1Control id) const { return controls_.as<QLineEdit>(id); }
@@ -192,6 +202,8 @@ void Form1::applyLanguage(Language language)
 {
     applyTexts<Form1Control>(language, [this](Form1Control id) { return controls_[id]; });
     appliedLanguage_ = language;
+    if (ranking_)
+        ranking_->setLanguage(language);
 }
 
 void Form1::applyMode(Mode mode)

@@ -24,6 +24,11 @@ class QLineEdit;
 
 namespace harmtally {
 
+namespace ranking {
+struct Choice;
+class RankingWindow;
+} // namespace ranking
+
 class AboutWindow;
 class InstructionsWindow;
 class OptionsWindow;
@@ -57,6 +62,13 @@ public:
     // What the language and mode window reports.
     void applyLanguage(Language language);
     void applyMode(Mode mode);
+
+    // The ranking window, built the first time it is asked for (Ctrl+R, the right-click menu, or
+    // --rank-window); nothing while a secondary window has this one unavailable.
+    void openRanking();
+    // A row chosen in the ranking window, put into the pick-list fields when the road is at the
+    // choice of that kind of weapon; the reason why not otherwise.
+    QString takeRankingChoice(const ranking::Choice &choice);
 
 protected:
     // While a secondary window has it unavailable, the main window stays open.
@@ -92,6 +104,7 @@ private:
     QPointer<AboutWindow> about_;
     QPointer<InstructionsWindow> instructions_;
     QPointer<OptionsWindow> options_;
+    QPointer<ranking::RankingWindow> ranking_;
 };
 
 } // namespace harmtally

@@ -1,0 +1,50 @@
+#include "app/window_session.h"
+
+#include "core/messages.h"
+#include "main_window/form1.h"
+#include "toolkit/error_box.h"
+#include "toolkit/fonts.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace harmtally {
+namespace {
+
+// What Qt says while it looks for a display: kept back, and said only if a display is found.
+QStringList heldBack;
+
+void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        // Qt found no display (or no way to draw on one) and would abort here.
+        std::fprintf(stderr, "%s\n", qUtf8Printable(messages::noDisplay()));
+        std::_Exit(1);
+    }
+    heldBack.append(qFormatLogMessage(type, context, message));
+}
+
+} // namespace
+
+int runWindows(int &argc, char **argv, bool rankingWindow)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(holdBack);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString &message : std::exchange(heldBack, {}))
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+
+    // Lets a desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Harmtally"));
+    toolkit::registerFonts();
+    Form1 form1(toolkit::showErrorBox);
+    form1.show();
+    if (rankingWindow)
+        form1.openRanking();
+    return app.exec();
+}
+
+} // namespace harmtally

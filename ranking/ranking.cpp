@@ -1,0 +1,198 @@
+#include "ranking/ranking.h"
+
+#include "catalogue/bows.h"
+#include "catalogue/melee.h"
+#include "catalogue/names.h"
+#include "core/numbers.h"
+
+#include <algorithm>
+
+namespace harmtally::ranking {
+namespace {
+
+QString &cell(Row &row, Column column) { return row.cells[std::size_t(column)]; }
+
+// The main window's last step, Command2 or Command2archi: the boxes as they stand go to
+// computeDamage and its four results fill the result cells.
+std::optional<Refusal> fillResults(Row &row, const Inputs &in, const QLocale &locale)
+{
+    const auto outcome = computeDamage({cell(row, Column::Requirement), cell(row, Column::BaseMin),
+                                        cell(row, Column::BaseMax), in.strength,
+                                        cell(row, Column::HitsPerMinute), in.seconds},
+                                       locale);
+    if (const auto *refusal = std::get_if<Refusal>(&outcome))
+        return *refusal;
+    const WorkingValues &values = std::get<WorkingValues>(outcome);
+    cell(row, Column::HitMin) = values.hitMin;
+    cell(row, Column::HitMax) = values.hitMax;
+    cell(row, Column::TotalMin) = values.totalMin;
+    cell(row, Column::TotalMax) = values.totalMax;
+    return std::nullopt;
+}
+
+} // namespace
+
+RowOutcome meleeRow(std::size_t weapon, const Inputs &in, const QLocale &locale)
+{
+    const MeleeWeaponRecord &record = meleeWeapons()[weapon];
+    RowOutcome out{{weapon, {}}, std::nullopt};
+    cell(out.row, Column::Name) = latin1(record.name);
+    cell(out.row, Column::Requirement) = figureText(record.strengthReq);
+    cell(out.row, Column::HitsPerMinute) = figureText(record.hitsPerMinute);
+    cell(out.row, Column::BaseMin) = QString::number(record.minDamage);
+    cell(out.row, Column::BaseMax) = QString::number(record.maxDamage);
+    out.refusal = fillResults(out.row, in, locale);
+    return out;
+}
+
+RowOutcome bowRow(std::size_t bow, std::size_t arrowKind, const Inputs &in, const QLocale &locale)
+{
+    const BowRecord &record = bows()[bow];
+    const ArrowKind &kind = arrowKinds()[arrowKind];
+    RowOutcome out{{bow * arrowKinds().size() + arrowKind, {}}, std::nullopt};
+    cell(out.row, Column::Name) = latin1(record.name);
+    cell(out.row, Column::ArrowKind) = latin1(kind.name);
+    cell(out.row, Column::Requirement) = QString::number(record.strengthReq);
+    cell(out.row, Column::HitsPerMinute) = QString::number(record.hitsPerMinute);
+
+    const BaseFigures base{QString::number(record.minDamage), QString::number(record.maxDamage)};
+    const auto raised = kind.levelRule ? applyTrueshotLevel(base, in.level, locale)
+                                       : addToBase(base, kind.minBonus, kind.maxBonus, locale);
+    if (const auto *refusal = std::get_if<Refusal>(&raised)) {
+        // The window stops at Command8/Command9: no base of its own, nothing computed.
+        out.refusal = *refusal;
+        return out;
+    }
+    cell(out.row, Column::BaseMin) = std::get<BaseFigures>(raised).baseMin;
+    cell(out.row, Column::BaseMax) = std::get<BaseFigures>(raised).baseMax;
+    out.refusal = fillResults(out.row, in, locale);
+    return out;
+}
+
+Table compute(const Inputs &in, const QLocale &locale)
+{
+    // The table speaks for all its rows with one message. A strength or seconds refused is
+    // refused alike on every row and outweighs the rest; a level refused comes next, a result
+    // too large last. A requirement the catalogue lacks is no refusal here: its row's results
+    // are simply empty. No level typed yet (blank) only leaves the Trueshot rows empty: the
+    // ranking opens before the player thinks of a level, and the other five kinds stand.
+    const auto weight = [](const Refusal &refusal) {
+        switch (refusal.reason) {
+        case Refusal::Reason::StrengthOrSecondsMissing:
+            return 3;
+        case Refusal::Reason::InvalidValue:
+            return 2;
+        case Refusal::Reason::TooLarge:
+            return 1;
+        case Refusal::Reason::RequirementUnknown:
+            break;
+        }
+        return 0;
+    };
+    const bool noLevel = in.level.trimmed().isEmpty();
+
+    Table table;
+    int heaviest = 0;
+    const auto add = [&](RowOutcome outcome, bool isTrueshot) {
+        if (outcome.refusal && !(isTrueshot && noLevel) && weight(*outcome.refusal) > heaviest) {
+            heaviest = weight(*outcome.refusal);
+            table.refusal = outcome.refusal->message;
+        }
+        table.rows.push_back(std::move(outcome.row));
+    };
+    if (in.mode == Mode::Melee) {
+        table.rows.reserve(meleeWeapons().size());
+        for (std::size_t w = 0; w < meleeWeapons().size(); ++w)
+            add(meleeRow(w, in, locale), false);
+    } else {
+        table.rows.reserve(bows().size() * arrowKinds().size());
+        for (std::size_t b = 0; b < bows().size(); ++b)
+            for (std::size_t k = 0; k < arrowKinds().size(); ++k)
+                add(bowRow(b, k, in, locale), arrowKinds()[k].levelRule);
+    }
+    return table;
+}
+
+void sortRows(std::vector<Row> &rows, Column column, Qt::SortOrder order, const QLocale &locale)
+{
+    const std::size_t c = std::size_t(column);
+    const bool byName = column == Column::Name;
+    // Each key made once, not once per comparison: names case-folded, figures read.
+    std::vector<std::optional<double>> keys(rows.size());
+    std::vector<QString> names(byName ? rows.size() : 0);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (byName) {
+            names[i] = rows[i].cells[c].toCaseFolded();
+            keys[i] = names[i].isEmpty() ? std::nullopt : std::optional(0.0);
+        } else {
+            keys[i] = number(rows[i].cells[c], locale);
+        }
+    }
+    const auto compareKeys = [&](std::size_t a, std::size_t b) {
+        if (byName)
+            return names[a].compare(names[b]);
+        return *keys[a] < *keys[b] ? -1 : *keys[b] < *keys[a] ? 1 : 0;
+    };
+    const auto before = [&](std::size_t a, std::size_t b) {
+        if (keys[a].has_value() != keys[b].has_value())
+            return keys[a].has_value(); // the unknown last, whichever the order
+        if (keys[a]) {
+            const int sign = compareKeys(a, b);
+            if (sign != 0)
+                return order == Qt::AscendingOrder ? sign < 0 : sign > 0;
+        }
+        return rows[a].order < rows[b].order;
+    };
+
+    std::vector<std::size_t> sequence(rows.size());
+    for (std::size_t i = 0; i < sequence.size(); ++i)
+        sequence[i] = i;
+    std::ranges::sort(sequence, before);
+    std::vector<Row> sorted;
+    sorted.reserve(rows.size());
+    for (std::size_t i : sequence)
+        sorted.push_back(std::move(rows[i]));
+    rows = std::move(sorted);
+}
+
+void keepWieldable(std::vector<Row> &rows, const QString &strength, const QLocale &locale)
+{
+    const std::optional<double> typed = number(strength, locale);
+    if (!typed)
+        return;
+    std::erase_if(rows, [&](const Row &row) {
+        const std::optional<double> req
+            = number(row.cells[std::size_t(Column::Requirement)], locale);
+        return req && *req > *typed;
+    });
+}
+
+QString caption(Column column, Language language)
+{
+    const bool it = language == Language::Italian;
+    switch (column) {
+    case Column::Name:
+        return it ? QStringLiteral("Arma") : QStringLiteral("Weapon");
+    case Column::ArrowKind:
+        return it ? QStringLiteral("Frecce") : QStringLiteral("Arrows");
+    case Column::Requirement:
+        return it ? QStringLiteral("Req.") : QStringLiteral("Str req.");
+    case Column::HitsPerMinute:
+        return it ? QStringLiteral("Colpi/min") : QStringLiteral("Hits/min");
+    case Column::BaseMin:
+        return QStringLiteral("Min base");
+    case Column::BaseMax:
+        return QStringLiteral("Max base");
+    case Column::HitMin:
+        return it ? QStringLiteral("Min colpo") : QStringLiteral("Min per hit");
+    case Column::HitMax:
+        return it ? QStringLiteral("Max colpo") : QStringLiteral("Max per hit");
+    case Column::TotalMin:
+        return it ? QStringLiteral("Min totale") : QStringLiteral("Min total");
+    case Column::TotalMax:
+        return it ? QStringLiteral("Max totale") : QStringLiteral("Max total");
+    }
+    return {};
+}
+
+} // namespace harmtally::ranking

@@ -1,0 +1,90 @@
+#pragma once
+
+// The ranking of every melee weapon, or of every bow with every arrow kind, for the player's
+// boosted strength, seconds and Trueshot level. Every figure is the text the main window would
+// show for the same choice, computed by the same core functions (computeDamage, addToBase,
+// applyTrueshotLevel), in the locale given. Qt Core only: the command line uses it too.
+
+#include "core/damage.h"
+#include "core/language.h"
+#include "core/mode.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace harmtally::ranking {
+
+// The columns, in the order the window and the command line show them. ArrowKind is empty for
+// melee weapons (the window hides it, the command line leaves it out).
+enum class Column {
+    Name,
+    ArrowKind,
+    Requirement,
+    HitsPerMinute,
+    BaseMin,
+    BaseMax,
+    HitMin,
+    HitMax,
+    TotalMin,
+    TotalMax,
+};
+inline constexpr std::size_t kColumnCount = std::size_t(Column::TotalMax) + 1;
+
+struct Inputs {
+    Mode mode = Mode::Melee;
+    QString strength; // as typed; read by number() in the locale, as the main window reads them
+    QString seconds;
+    QString level; // the Trueshot Quiver's level (bows only)
+};
+
+struct Row {
+    std::size_t order; // catalogue order: the melee row, or bow * arrow kinds + arrow kind
+    std::array<QString, kColumnCount> cells; // empty where a figure is unknown
+};
+
+struct Table {
+    std::vector<Row> rows; // in catalogue order
+    // The bilingual message that the main window would give for these inputs, or empty. When
+    // the inputs are refused, the name and base columns stay and every result cell is empty.
+    QString refusal;
+};
+
+Table compute(const Inputs &in, const QLocale &locale = QLocale());
+
+// One row as the main window fills it for that choice, and the refusal it would give, if any
+// (checked in the window's order: level, then computeDamage's checks). compute() is made of
+// these; the command line's calc uses them too, so the two always agree.
+struct RowOutcome {
+    Row row;
+    std::optional<Refusal> refusal;
+};
+RowOutcome meleeRow(std::size_t weapon, const Inputs &in, const QLocale &locale = QLocale());
+RowOutcome bowRow(std::size_t bow, std::size_t arrowKind, const Inputs &in,
+                  const QLocale &locale = QLocale());
+
+// Drops the rows whose strength requirement is above the strength typed. A row whose
+// requirement is unknown stays: nothing says it cannot be wielded. Keeps every row when the
+// strength cannot be read.
+void keepWieldable(std::vector<Row> &rows, const QString &strength,
+                   const QLocale &locale = QLocale());
+
+// Sorts by one column: names as text, every other column by its number; rows whose figure is
+// unknown come last in either order; equal rows keep catalogue order.
+void sortRows(std::vector<Row> &rows, Column column, Qt::SortOrder order,
+              const QLocale &locale = QLocale());
+
+// The rank everyone asks for first: maximum damage over the seconds, highest first.
+inline void sortByDefault(std::vector<Row> &rows, const QLocale &locale = QLocale())
+{
+    sortRows(rows, Column::TotalMax, Qt::DescendingOrder, locale);
+}
+
+// Column captions (the window's, in the interface language).
+QString caption(Column column, Language language);
+
+} // namespace harmtally::ranking

@@ -15,109 +15,69 @@ using namespace harmtally::testing;
 
 namespace {
 
-QString figure(std::optional<int> value) { return value ? QString::number(*value) : "-"; }
+QString field(const QString &text) { return text; }
+QString field(std::string_view text) { return latin1(text); }
+QString field(const char *text) { return QString::fromUtf8(text); }
+QString field(std::optional<int> figure) { return figure ? QString::number(*figure) : "-"; }
+template <class Number> QString field(Number number) { return QString::number(number); }
+QString field(QRect r)
+{
+    return QStringLiteral("%1,%2,%3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+QString field(const QFont &f)
+{
+    return QStringLiteral("%1,%2,%3,%4")
+        .arg(f.family())
+        .arg(f.pointSizeF())
+        .arg(f.bold())
+        .arg(f.letterSpacing());
+}
+// One row of a table, its fields in order.
+template <class... Fields> QString line(const Fields &...fields)
+{
+    return QStringList{field(fields)...}.join(u'|');
+}
 
-QStringList melee()
+QStringList catalogues()
 {
     QStringList rows;
     for (const MeleeWeaponRecord &r : meleeWeapons())
-        rows << QStringList{latin1(r.name), QString::number(r.minDamage),
-                            QString::number(r.maxDamage), figure(r.strengthReq),
-                            figure(r.hitsPerMinute)}
-                    .join(u'|');
-    return rows;
-}
-
-QStringList bowRows()
-{
-    QStringList rows;
+        rows << line(r.name, r.minDamage, r.maxDamage, r.strengthReq, r.hitsPerMinute);
     for (const BowRecord &r : bows())
-        rows << QStringLiteral("%1|%2|%3|%4|%5")
-                    .arg(latin1(r.name))
-                    .arg(r.minDamage)
-                    .arg(r.maxDamage)
-                    .arg(r.strengthReq)
-                    .arg(r.hitsPerMinute);
+        rows << line(r.name, r.minDamage, r.maxDamage, r.strengthReq, r.hitsPerMinute);
     for (const ArrowKind &k : arrowKinds())
-        rows << QStringLiteral("%1|%2|%3|%4")
-                    .arg(latin1(k.name))
-                    .arg(k.levelRule)
-                    .arg(k.minBonus)
-                    .arg(k.maxBonus);
+        rows << line(k.name, int(k.levelRule), k.minBonus, k.maxBonus);
     return rows;
 }
 
-QStringList allMessages()
-{
-    return {messages::weaponNotFound(),    messages::bowNotFound(),
-            messages::arrowKindNotFound(), messages::strengthOrSecondsMissing(),
-            messages::invalidValue(),      messages::unknownRequirement(),
-            messages::resultTooLarge()};
-}
-
-QStringList textTable()
+QStringList languageAndModeTables()
 {
     QStringList rows;
     for (const TextRow &row : kTextTable)
-        rows << QStringLiteral("%1:%2|%3|%4|%5")
-                    .arg(row.target.index())
-                    .arg(std::visit([](auto id) { return int(id); }, row.target))
-                    .arg(int(row.property))
-                    .arg(textOf(row, Language::English), textOf(row, Language::Italian));
-    return rows;
-}
-
-QStringList modeTable()
-{
-    QStringList rows;
+        rows << line(int(row.target.index()),
+                     std::visit([](auto id) { return int(id); }, row.target), int(row.property),
+                     textOf(row, Language::English), textOf(row, Language::Italian));
     for (const ModeRow &row : kModeTable)
-        rows << QStringLiteral("%1|%2|%3")
-                    .arg(int(row.control))
-                    .arg(int(row.melee))
-                    .arg(int(row.bow));
+        rows << line(int(row.control), int(row.melee), int(row.bow));
     return rows;
-}
-
-template <class Window, class Row> QString shown(const Window &window, const Row &row)
-{
-    State state;
-    addState(state, window, std::array{row});
-    return state[window.control(row.id)->objectName()].join(u'|');
 }
 
 // A window as the player meets it: its frame, then every control as built, then the tab chain.
 template <class Window, class Rows> QStringList built(const Window &window, const Rows &design)
 {
-    QStringList lines{QStringLiteral("%1|%2|%3,%4,%5x%6|%7|%8")
-                          .arg(window.objectName(), window.windowTitle())
-                          .arg(window.geometry().x())
-                          .arg(window.geometry().y())
-                          .arg(window.width())
-                          .arg(window.height())
-                          .arg(window.minimumSize() == window.maximumSize())
-                          .arg(int(window.windowFlags()))};
+    State state;
+    addState(state, window, design);
+    QStringList lines{line(window.objectName(), window.windowTitle(), window.geometry(),
+                           int(window.minimumSize() == window.maximumSize()),
+                           int(window.windowFlags()))};
     for (const auto &row : design) {
         const QWidget *w = window.control(row.id);
-        const QFont f = w->font();
-        const QRect g = w->geometry();
-        lines << QStringList{w->objectName(),
-                             w->metaObject()->className(),
-                             w->parentWidget()->objectName(),
-                             QStringLiteral("%1,%2,%3x%4")
-                                 .arg(g.x())
-                                 .arg(g.y())
-                                 .arg(g.width())
-                                 .arg(g.height()),
-                             shown(window, row),
-                             QStringLiteral("%1,%2,%3,%4")
-                                 .arg(f.family())
-                                 .arg(f.pointSizeF())
-                                 .arg(f.bold())
-                                 .arg(f.letterSpacing()),
-                             w->palette().color(QPalette::WindowText).name(),
-                             w->palette().color(QPalette::Base).name(),
-                             w->palette().color(QPalette::Disabled, QPalette::Text).name()}
-                     .join(u'|');
+        const QPalette &p = w->palette();
+        lines << line(w->objectName(), w->metaObject()->className(),
+                      w->parentWidget()->objectName(), w->geometry(),
+                      state[w->objectName()].join(u'|'), w->font(),
+                      p.color(QPalette::WindowText).name(), p.color(QPalette::Base).name(),
+                      p.color(QPalette::Disabled, QPalette::Text).name());
     }
     QStringList chain;
     const QWidget *w = &window;
@@ -151,17 +111,21 @@ void TestFingerprints::tables_data()
     const AboutWindow about(std::nullopt);
     const InstructionsWindow instructions(std::nullopt);
     const OptionsWindow options;
-    QTest::newRow("melee weapons") << melee() << QByteArray("74200366eb614ed7");
-    QTest::newRow("melee pick-list") << meleePickListItems() << QByteArray("6d97f96599cfcb87");
-    QTest::newRow("bows and arrow kinds") << bowRows() << QByteArray("538949575e982b6e");
-    QTest::newRow("bow and arrow pick-lists")
-        << bowPickListItems() + arrowPickListItems() << QByteArray("0d155242f669a156");
-    QTest::newRow("messages") << allMessages() << QByteArray("3559eda1ec31dd89");
-    QTest::newRow("text table") << textTable() << QByteArray("7610077eaf9b45dc");
-    QTest::newRow("mode table") << modeTable() << QByteArray("676a8d28ce7649be");
+    QTest::newRow("catalogues") << catalogues() << QByteArray("49edd7c084f17ce0");
+    QTest::newRow("pick-lists") << meleePickListItems() + bowPickListItems() + arrowPickListItems()
+                                << QByteArray("fdbef50e17caf415");
+    QTest::newRow("messages")
+        << QStringList{messages::weaponNotFound(),    messages::bowNotFound(),
+                       messages::arrowKindNotFound(), messages::strengthOrSecondsMissing(),
+                       messages::invalidValue(),      messages::unknownRequirement(),
+                       messages::resultTooLarge(),    messages::noDisplay()}
+        << QByteArray("87b7bec0434d8046");
+    QTest::newRow("language and mode tables")
+        << languageAndModeTables() << QByteArray("0e81288372c55073");
     QTest::newRow("Form1") << built(form, kForm1Controls) << QByteArray("dc3b13d3cd4c1399");
     QTest::newRow("Form2") << built(about, kAboutControls) << QByteArray("5c78a18468aa2f6c");
-    QTest::newRow("Form3") << built(instructions, kInstructionsControls) << QByteArray("606408a00e9957d1");
+    QTest::newRow("Form3") << built(instructions, kInstructionsControls)
+                           << QByteArray("606408a00e9957d1");
     QTest::newRow("Form4") << built(options, kOptionsControls) << QByteArray("a0f5712437e14222");
 }
 

@@ -73,9 +73,10 @@ pass
 # The menu entry must point at what the package installs, or the launcher shows no icon or
 # runs nothing.
 entry=$share/applications/$id.desktop
-exec_line=$(sed -n 's/^Exec=//p' "$entry")
 icon_line=$(sed -n 's/^Icon=//p' "$entry")
-[ "${exec_line%% *}" = harmtally ] || fail "Exec=$exec_line does not run the installed harmtally"
+# The entry itself and each of its actions (the ranking window).
+[ "$(sed -n 's/^Exec=//p' "$entry")" = "harmtally
+harmtally --rank-window" ] || fail "the entry's Exec lines do not run the installed harmtally"
 [ "$icon_line" = "$id" ] || fail "Icon=$icon_line is not the installed icon name $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$share/metainfo/$id.metainfo.xml" \
     || fail "the metainfo does not launch $id.desktop"

@@ -1,6 +1,7 @@
 #include "support.h"
 #include "windows/about_window.h"
 #include "windows/instructions_window.h"
+#include "ranking/ranking_window.h"
 #include "windows/language_texts.h"
 
 #include <QPushButton>
@@ -18,6 +19,7 @@ private slots:
     void infoWindowsTakeTheLanguageWhenBuilt();
     void mainWindowUnavailableWhileOpen_data();
     void mainWindowUnavailableWhileOpen();
+    void rankingWindowBesideTheMainWindow();
     void mainWindowClosingEndsTheProgram_data();
     void mainWindowClosingEndsTheProgram();
 
@@ -109,6 +111,35 @@ void TestWindows::mainWindowUnavailableWhileOpen()
     QTRY_COMPARE(windowsLeft(), QStringList{"Form1"});
     QCOMPARE(unexpected(before, stateOf(*form_)), QStringList());
     QCOMPARE(form_->focusWidget(), form_->control(opener));
+}
+
+// Ctrl+R opens the ranking over a usable main window, only while that one is available; a row
+// the player takes there lands in the pick-list the road is waiting on, and nowhere else.
+void TestWindows::rankingWindowBesideTheMainWindow()
+{
+    QApplication::setActiveWindow(form_.get());
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    press(*form_, Command5);
+    QTest::keyClick(form_.get(), Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(!openWindow<QWidget>("RankingWindow"));
+    openWindow<SecondaryWindow>("Form2")->close();
+    QApplication::setActiveWindow(form_.get());
+    QTest::keyClick(form_.get(), Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(openWindow<QWidget>("RankingWindow") && form_->isEnabled());
+
+    const auto take = [this](Mode mode, const char *name, const char *arrows = "") {
+        return form_->takeRankingChoice({mode, name, arrows}).isEmpty();
+    };
+    QVERIFY(take(Mode::Melee, "Bo") && !take(Mode::Bow, "Elm Flatbow", "Wooden Arrows"));
+    QCOMPARE(textOf(*form_, Combo1), QString("Bo"));
+    form_->applyMode(Mode::Bow);
+    QVERIFY(!take(Mode::Melee, "Darkthorn ") && take(Mode::Bow, "Elm Flatbow", "Wooden Arrows"));
+    press(*form_, Command7);
+    QVERIFY(!take(Mode::Bow, "Oak Longbow", "Flight Arrows"));
+    QVERIFY(take(Mode::Bow, "Elm Flatbow", "Flight Arrows"));
+    QCOMPARE(textOf(*form_, combo2) + '|' + textOf(*form_, combo3),
+             QString("Elm Flatbow|Flight Arrows"));
+    QCOMPARE(recorder_.messages, QStringList());
 }
 
 void TestWindows::mainWindowClosingEndsTheProgram_data()

@@ -13,14 +13,15 @@
 
 namespace harmtally::bench {
 
-// Prints CLOCK_MONOTONIC in nanoseconds on stdout, then quits the application.
+// Prints CLOCK_MONOTONIC in nanoseconds on stdout, then quits the application. Watches every
+// object of the application, so it can be put in place before the program builds its window.
 class FirstPaintReport : public QObject {
 public:
-    explicit FirstPaintReport(QWidget &window) { window.installEventFilter(this); }
+    FirstPaintReport() { QCoreApplication::instance()->installEventFilter(this); }
 
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !seen_) {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && !seen_) {
             seen_ = true;
             // The filter runs before the paint: a zero timer fires once paint and flush are done.
             QTimer::singleShot(0, this, &FirstPaintReport::report);

@@ -1,18 +1,12 @@
-// Harmtally's start, as app/main.cpp does it, up to the first paint of the main window.
+// Harmtally's start, exactly as the program makes it, up to the first paint of the main window.
 
+#include "app/window_session.h"
 #include "first_paint.h"
-#include "main_window/form1.h"
-#include "toolkit/error_box.h"
-#include "toolkit/fonts.h"
 
-#include <QApplication>
+namespace {
+// Runs as soon as the application object exists, before the program builds its window.
+void watchFirstPaint() { new harmtally::bench::FirstPaintReport; }
+} // namespace
+Q_COREAPP_STARTUP_FUNCTION(watchFirstPaint)
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    harmtally::toolkit::registerFonts();
-    harmtally::Form1 form1(harmtally::toolkit::showErrorBox);
-    harmtally::bench::FirstPaintReport report(form1);
-    form1.show();
-    return app.exec();
-}
+int main(int argc, char *argv[]) { return harmtally::runWindows(argc, argv, false); }

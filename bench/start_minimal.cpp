@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget window;
     QLabel label(QStringLiteral("Harmtally"), &window);
-    harmtally::bench::FirstPaintReport report(window);
+    harmtally::bench::FirstPaintReport report;
     window.show();
     return app.exec();
 }

@@ -2,13 +2,35 @@
 
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QPainter>
+#include <QPixmap>
+#include <QResource>
 #include <QScreen>
 
 #include <algorithm>
 
 namespace harmtally::toolkit {
+namespace {
+
+// The picture and the icon are stored as the pixels tools/draw_art decoded from the JPEG and the
+// PNGs, uncompressed: the image wraps the program's own read-only bytes, so the start needs no
+// image plugin, no decoder and no copy.
+QImage storedPixels(const QString &path, QSize size, QImage::Format format)
+{
+    const QResource resource(path);
+    const auto *bits = resource.data();
+    if (resource.compressionAlgorithm() != QResource::NoCompression
+        || resource.size() != qint64(size.width()) * size.height() * 4)
+        return QImage();
+    const QImage image(bits, size.width(), size.height(), format);
+    // QImage reads whole pixels only from 4-byte aligned data; rcc does not promise that.
+    return quintptr(bits) % 4 == 0 ? image : image.copy();
+}
+
+// All of the picture any window shows: the main window's client area.
+constexpr QSize kStoredPicture(339, 368);
+
+} // namespace
 
 QIcon programIcon()
 {
@@ -17,7 +39,9 @@ QIcon programIcon()
     static const QIcon icon = [] {
         QIcon images;
         for (int size : {16, 32, 48})
-            images.addFile(QStringLiteral(":/images/icon-%1.png").arg(size), QSize(size, size));
+            images.addPixmap(
+                QPixmap::fromImage(storedPixels(QStringLiteral(":/images/icon-%1.argb32").arg(size),
+                                                QSize(size, size), QImage::Format_ARGB32)));
         return images;
     }();
     return icon;
@@ -38,10 +62,11 @@ DesignedWindow::DesignedWindow(const WindowDesign &design)
         setFixedSize(client.size());
     fitOnScreen(*this);
     if (design.picture) {
-        // Only the top-left part that the window shows is ever seen: decode just that.
-        QImageReader reader(QStringLiteral(":/images/background.jpg"));
-        reader.setClipRect(QRect(QPoint(0, 0), client.size()));
-        picture_ = reader.read();
+        picture_ = storedPixels(QStringLiteral(":/images/background.rgb32"), kStoredPicture,
+                                QImage::Format_RGB32);
+        // The main window shows all of the stored part, in place; any smaller window, its top left.
+        if (client.size() != kStoredPicture)
+            picture_ = picture_.copy(QRect(QPoint(0, 0), client.size().boundedTo(kStoredPicture)));
     }
 }
 

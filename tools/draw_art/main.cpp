@@ -1,6 +1,10 @@
 // Renders Harmtally's artwork: the dragon background and the application icon.
 // Usage: harmtally-draw-art OUTPUT_DIR
 //
+// Beside each JPEG and PNG it writes the pixels the program shows, decoded from that very file
+// and stored raw (.rgb32, .argb32: QImage's Format_RGB32 and Format_ARGB32 rows, no padding), so
+// the program starts without an image plugin or a decoder and draws exactly the same pixels.
+//
 // Vector geometry and a fixed-seed generator only, so every run writes the same files. The main
 // window sets red labels straight onto the picture's upper left (x < 282, y < 246), so that corner
 // stays in deep shadow: the dragon is lit only from behind and from the mist below, and its eye
@@ -8,7 +12,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QLine>
 #include <QLinearGradient>
 #include <QPainter>
@@ -343,6 +349,28 @@ bool save(const QImage &img, const QString &path, const char *format, int qualit
     return true;
 }
 
+// Decodes the file just written, as the program once did at start, and stores the pixels raw.
+bool saveRaw(const QString &encoded, const QString &path, QImage::Format format, QSize clip = {})
+{
+    QImageReader reader(encoded);
+    if (clip.isValid())
+        reader.setClipRect(QRect(QPoint(0, 0), clip));
+    const QImage img = reader.read();
+    QFile file(path);
+    if (img.format() != format || img.bytesPerLine() != img.width() * 4
+        || !file.open(QIODevice::WriteOnly)
+        || file.write(reinterpret_cast<const char *>(img.constBits()), img.sizeInBytes())
+               != img.sizeInBytes()) {
+        std::fprintf(stderr, "harmtally-draw-art: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("wrote %s (%dx%d)\n", qPrintable(path), img.width(), img.height());
+    return true;
+}
+
+// The main window's client area (5085 x 5520 twips): all of the picture it ever shows.
+constexpr QSize kShownPicture(339, 368);
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -358,9 +386,16 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    bool ok = save(renderBackground(), out.filePath(QStringLiteral("background.jpg")), "JPG", 85);
-    for (const int size : {16, 32, 48})
-        ok = save(renderIcon(size), out.filePath(QStringLiteral("icon-%1.png").arg(size)), "PNG")
+    const QString jpeg = out.filePath(QStringLiteral("background.jpg"));
+    bool ok = save(renderBackground(), jpeg, "JPG", 85)
+              && saveRaw(jpeg, out.filePath(QStringLiteral("background.rgb32")),
+                         QImage::Format_RGB32, kShownPicture);
+    for (const int size : {16, 32, 48}) {
+        const QString png = out.filePath(QStringLiteral("icon-%1.png").arg(size));
+        ok = save(renderIcon(size), png, "PNG")
+             && saveRaw(png, out.filePath(QStringLiteral("icon-%1.argb32").arg(size)),
+                        QImage::Format_ARGB32)
              && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -155,16 +155,16 @@ void sortRows(std::vector<Row> &rows, Column column, Qt::SortOrder order, const 
     rows = std::move(sorted);
 }
 
+bool beyondStrength(const Row &row, double strength, const QLocale &locale)
+{
+    const std::optional<double> req = number(row.cells[std::size_t(Column::Requirement)], locale);
+    return req && *req > strength;
+}
+
 void keepWieldable(std::vector<Row> &rows, const QString &strength, const QLocale &locale)
 {
-    const std::optional<double> typed = number(strength, locale);
-    if (!typed)
-        return;
-    std::erase_if(rows, [&](const Row &row) {
-        const std::optional<double> req
-            = number(row.cells[std::size_t(Column::Requirement)], locale);
-        return req && *req > *typed;
-    });
+    if (const std::optional<double> typed = number(strength, locale))
+        std::erase_if(rows, [&](const Row &row) { return beyondStrength(row, *typed, locale); });
 }
 
 QString caption(Column column, Language language)

@@ -67,9 +67,11 @@ RowOutcome meleeRow(std::size_t weapon, const Inputs &in, const QLocale &locale 
 RowOutcome bowRow(std::size_t bow, std::size_t arrowKind, const Inputs &in,
                   const QLocale &locale = QLocale());
 
-// Drops the rows whose strength requirement is above the strength typed. A row whose
-// requirement is unknown stays: nothing says it cannot be wielded. Keeps every row when the
-// strength cannot be read.
+// Whether the row asks for more strength than the player has. A requirement nobody knows may be
+// within reach: no.
+bool beyondStrength(const Row &row, double strength, const QLocale &locale = QLocale());
+
+// Drops the rows beyond the strength typed; keeps every row when it cannot be read.
 void keepWieldable(std::vector<Row> &rows, const QString &strength,
                    const QLocale &locale = QLocale());
 

@@ -1,6 +1,5 @@
 #include "ranking/ranking_table_model.h"
 
-#include "core/numbers.h"
 
 #include <algorithm>
 
@@ -145,9 +144,7 @@ void RankingTableModel::refilter()
             ++hiddenBySearch_;
             continue;
         }
-        // A requirement nobody knows may be within reach: keep it.
-        const auto requirement = number(cells[std::size_t(Column::Requirement)], locale_);
-        if (maxRequirement_ && requirement && *requirement > *maxRequirement_) {
+        if (maxRequirement_ && beyondStrength(rows_[i], *maxRequirement_, locale_)) {
             ++hiddenByStrength_;
             continue;
         }

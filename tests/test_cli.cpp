@@ -1,3 +1,4 @@
+#include "cli/command_line.h"
 #include "core/messages.h"
 
 #include <QProcess>
@@ -5,26 +6,9 @@
 
 using namespace harmtally;
 
-class TestCli : public QObject {
-    Q_OBJECT
-private slots:
-    void answers_data();
-    void answers();
-    void misuseGivesStatus2_data();
-    void misuseGivesStatus2();
-    void printsLines_data();
-    void printsLines();
-};
-
 namespace {
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 // The program as a shell starts it on a machine without any display.
-Run run(const QStringList &arguments, const QString &locale = QStringLiteral("en_US.UTF-8"))
+cli::Outcome run(const QStringList &arguments, const QString &locale)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LC_NUMERIC"})
@@ -34,106 +18,77 @@ Run run(const QStringList &arguments, const QString &locale = QStringLiteral("en
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(HARMTALLY_PROGRAM), arguments);
     if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
+        return {-1, {}, {}}; // a crash or an abort: no status at all
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
-
-const QStringList dirk{"calc", "Rusted Dirk", "--seconds", "10", "--strength"};
-const QStringList oak{"calc", "Oak Longbow", "--strength", "57", "--seconds", "7", "--arrows"};
-const QStringList rank{"rank", "--strength", "100", "--seconds", "60"};
 } // namespace
 
-void TestCli::answers_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("err");
-    const auto add = [](const char *tag, const QStringList &arguments, const QString &out,
-                        const QString &err = {}, const char *locale = "en_US.UTF-8") {
-        QTest::newRow(tag) << arguments << locale << (err.isEmpty() ? 0 : 1) << out
-                           << (err.isEmpty() ? err : err + u'\n');
-    };
-    add("English", dirk + QStringList{"33"}, "7.6\t10.6\t83.6\t116.6\n");
-    add("Italian", dirk + QStringList{"33,0"}, "7,6\t10,6\t83,6\t116,6\n", {}, "it_IT.UTF-8");
-    add("hits unknown", {"calc", "Goblin Slayer", "--strength=100", "--seconds=60"},
-        "32.6\t62.6\t\t\n");
-    add("Trueshot", oak + QStringList{"Trueshot Quiver", "--level", "25"},
-        "114.7\t151.7\t802.9\t1061.9\n");
-    add("version", {"--version"}, "harmtally 2.0.2\n");
-    add("no such weapon", {"calc", "Rusted", "--strength", "5", "--seconds", "5"}, {},
-        messages::weaponNotFound());
-    add("no such bow",
-        {"calc", "Oak", "--arrows", "Wooden Arrows", "--strength", "5", "--seconds", "5"}, {},
-        messages::bowNotFound());
-    add("no such arrows", oak + QStringList{"Wooden"}, {}, messages::arrowKindNotFound());
-    add("Trueshot, no level", oak + QStringList{"Trueshot Quiver"}, {}, messages::invalidValue());
-    add("strength 0", dirk + QStringList{"0"}, {}, messages::strengthOrSecondsMissing());
-    add("requirement unknown", {"calc", "Chaotic Sword", "--strength", "5", "--seconds", "5"}, {},
-        messages::unknownRequirement());
-    add("too large", dirk + QStringList{"1e308"}, {}, messages::resultTooLarge());
-    add("rank refused", {"rank", "--strength", "x", "--seconds", "5"}, {},
-        messages::invalidValue());
-}
+// What calc computes is the ranking's and the main window's (test_same_figures); here, what a
+// shell sees: the output streams, the exit status and the locale of the environment.
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void answers_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // with lines, how the second line starts
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<int>("lines"); // 0: the output in full
+        // Status 0 prints the text on stdout; 1 and 2 on stderr, 2 with where to look for help.
+        const auto add = [](const char *tag, const QStringList &arguments, int status, QString text,
+                            int lines = 0, const char *locale = "en_US.UTF-8") {
+            if (status == 2)
+                text = "harmtally: " + text + "\nTry 'harmtally --help' for the commands.";
+            QTest::newRow(tag) << arguments << locale << status << (status ? "" : text)
+                               << (status ? text + u'\n' : "") << lines;
+        };
+        const QStringList rank{"rank", "--strength", "100", "--seconds", "60"};
+        // clang-format off
+        add("Italian", {"calc", "Rusted Dirk", "--seconds", "10", "--strength", "33,0"}, 0, "7,6\t10,6\t83,6\t116,6\n", 0, "it_IT.UTF-8");
+        add("version", {"--version"}, 0, "harmtally 2.0.2\n");
+        add("melee list", {"list"}, 0, "Rusted Dirk+1", 267);
+        add("bow list", {"list", "--bows"}, 0, "Ashwood Flatbow+1", 100);
+        add("arrows", {"list", "--arrows"}, 0, "Pinpoint Arrows", 6);
+        add("rank", rank, 0, "Ancient Two-Handed Sword+3 ", 270);
+        add("wieldable", rank + QStringList{"--wieldable"}, 0, "Fine Steel Mace+3 ", 121);
+        add("bows csv", rank + QStringList{"--bows", "--level", "10", "--format", "csv"}, 0, "Black Locust Composite Bow+3,Quiver of Stability,", 595);
+        add("json", rank + QStringList{"--format", "json"}, 0, "  {\"name\": \"Ancient Two-Handed Sword+3\", \"requirement\": ", 271);
+        add("help", {"--help"}, 0, "Without a command", 17);
+        add("no display, no command", {}, 1, messages::noDisplay());
+        add("no such weapon", {"calc", "Rusted", "--strength", "5", "--seconds", "5"}, 1, messages::weaponNotFound());
+        add("no such bow", {"calc", "Oak", "--arrows", "Wooden Arrows", "--strength", "5", "--seconds", "5"}, 1, messages::bowNotFound());
+        add("no such arrows", {"calc", "Oak Longbow", "--arrows", "Wooden", "--strength", "5", "--seconds", "5"}, 1, messages::arrowKindNotFound());
+        add("rank refused", {"rank", "--strength", "x", "--seconds", "5"}, 1, messages::invalidValue());
+        add("unknown command", {"rnak"}, 2, "unknown command 'rnak'");
+        add("unknown option", {"list", "--swords"}, 2, "unknown option '--swords'");
+        add("missing value", {"rank", "--seconds", "5", "--strength"}, 2, "--strength needs a value");
+        add("missing seconds", {"calc", "Rusted Dirk", "--strength", "5"}, 2, "calc needs --strength and --seconds");
+        add("level, no bows", rank + QStringList{"--level", "3"}, 2, "--level goes with --bows");
+        add("bad format", rank + QStringList{"--format", "xml"}, 2, "--format is text, csv or json");
+        add("bows and arrows", {"list", "--bows", "--arrows"}, 2, "list --bows or list --arrows, not both");
+        add("window and more", {"--rank-window", "list"}, 2, "'--rank-window' cannot be used here");
+        // clang-format on
+    }
 
-void TestCli::answers()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, locale);
-    const Run result = run(arguments, locale);
-    QTEST(result.err, "err");
-    QTEST(result.out, "out");
-    QTEST(result.status, "status");
-}
-
-void TestCli::misuseGivesStatus2_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("unknown command") << QStringList{"rnak"};
-    QTest::newRow("unknown option") << QStringList{"list", "--swords"};
-    QTest::newRow("missing value") << QStringList{"rank", "--seconds", "5", "--strength"};
-    QTest::newRow("missing seconds") << QStringList{"calc", "Rusted Dirk", "--strength", "5"};
-    QTest::newRow("level, no bows") << rank + QStringList{"--level", "3"};
-    QTest::newRow("bad format") << rank + QStringList{"--format", "xml"};
-    QTest::newRow("bows and arrows") << QStringList{"list", "--bows", "--arrows"};
-    QTest::newRow("window and more") << QStringList{"--rank-window", "list"};
-}
-
-void TestCli::misuseGivesStatus2()
-{
-    QFETCH(QStringList, arguments);
-    const Run result = run(arguments);
-    QCOMPARE(result.status, 2);
-    QVERIFY2(result.err.startsWith("harmtally: "), qPrintable(result.err));
-    QCOMPARE(result.out, QString());
-}
-
-void TestCli::printsLines_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("lines");
-    QTest::addColumn<QString>("second"); // how the second line starts: after the header, if any
-    QTest::newRow("melee list") << QStringList{"list"} << 267 << "Rusted Dirk+1";
-    QTest::newRow("bow list") << QStringList{"list", "--bows"} << 100 << "Ashwood Flatbow+1";
-    QTest::newRow("arrows") << QStringList{"list", "--arrows"} << 6 << "Pinpoint Arrows";
-    QTest::newRow("rank") << rank << 270 << "Ancient Two-Handed Sword+3 ";
-    QTest::newRow("wieldable") << rank + QStringList{"--wieldable"} << 121 << "Fine Steel Mace+3 ";
-    QTest::newRow("bows csv") << rank + QStringList{"--bows", "--level", "10", "--format", "csv"}
-                              << 595 << "Black Locust Composite Bow+3,Quiver of Stability,";
-    QTest::newRow("help") << QStringList{"--help"} << 17 << "Without a command";
-}
-
-void TestCli::printsLines()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, second);
-    const Run result = run(arguments);
-    QCOMPARE(result.status, 0);
-    QTEST(int(result.out.count(u'\n')), "lines");
-    QVERIFY2(result.out.section(u'\n', 1, 1).startsWith(second), qPrintable(result.out.left(300)));
-}
+    void answers()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, locale);
+        QFETCH(QString, out);
+        QFETCH(int, lines);
+        const cli::Outcome result = run(arguments, locale);
+        QTEST(result.err, "err");
+        QTEST(result.status, "status");
+        if (lines == 0)
+            QCOMPARE(result.out, out);
+        QTEST(lines ? int(result.out.count(u'\n')) : 0, "lines");
+        QVERIFY2(!lines || result.out.section(u'\n', 1, 1).startsWith(out),
+                 qPrintable(result.out.left(300)));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCli)
 #include "test_cli.moc"

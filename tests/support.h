@@ -169,18 +169,4 @@ inline State stateOf(const Form1 &form)
     return state;
 }
 
-// Applies a language and a mode as the player does: open the language and mode window, pick,
-// change, close.
-inline void applyOptions(const Form1 &form, Form4Control language, Form4Control mode)
-{
-    press(form, Form1Control::lingua);
-    auto *options = openWindow<OptionsWindow>("Form4");
-    QVERIFY(options);
-    static_cast<QRadioButton *>(options->control(language))->click();
-    static_cast<QRadioButton *>(options->control(mode))->click();
-    options->Command1_Click();
-    options->Command2_Click();
-    QVERIFY(form.isEnabled());
-}
-
 } // namespace harmtally::testing

@@ -27,10 +27,10 @@ void TestAccessibility::boxesNamedAfterTheirHeadings()
     Form1 form(recorder.sink());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (const auto language :
-         {Form4Control::Window, Form4Control::Option1, Form4Control::Option2}) {
-        if (language != Form4Control::Window)
-            applyOptions(form, language, Form4Control::armi);
+    for (const auto language : {std::optional<Language>(), std::optional(Language::English),
+                                std::optional(Language::Italian)}) {
+        if (language)
+            form.applyLanguage(*language);
         for (const BoxHeading &heading : kForm1Headings)
             QCOMPARE(accessibleName(form.control(heading.box)), textOf(form, heading.label));
         for (Form1Control list : {Combo1, combo2, combo3})

@@ -2,8 +2,8 @@
 // level), check and compute, display.
 
 #include "catalogue/bows.h"
-#include "main_window/form1.h"
 #include "core/messages.h"
+#include "main_window/form1.h"
 
 #include <QComboBox>
 #include <QLineEdit>

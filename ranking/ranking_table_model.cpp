@@ -1,6 +1,5 @@
 #include "ranking/ranking_table_model.h"
 
-
 #include <algorithm>
 
 namespace harmtally::ranking {

@@ -1,5 +1,5 @@
-#include "main_window/form1.h"
 #include "core/messages.h"
+#include "main_window/form1.h"
 
 #include <QApplication>
 #include <QMessageBox>

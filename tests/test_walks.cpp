@@ -86,9 +86,8 @@ void TestWalks::walks_data()
 {
     QTest::addColumn<QStringList>("steps");
     const QString dirk = "Mindmg?1;Maxdmg?4;Text1?0;Text5?66";
-    const auto row = [](const char *name, const QString &walk) {
-        QTest::newRow(name) << steps(walk);
-    };
+    const auto row
+        = [](const char *name, const QString &walk) { QTest::newRow(name) << steps(walk); };
     // clang-format off
     row("Rusted Dirk, fractional", melee("Rusted Dirk", dirk, "33", "10") + kDisplay
         + "Text3?7.6;Text4?10.6;Text7?83.6;Text8?116.6;focus?Combo1");

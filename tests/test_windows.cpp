@@ -1,7 +1,7 @@
+#include "ranking/ranking_window.h"
 #include "support.h"
 #include "windows/about_window.h"
 #include "windows/instructions_window.h"
-#include "ranking/ranking_window.h"
 #include "windows/language_texts.h"
 
 #include <QPushButton>

@@ -27,8 +27,7 @@ protected:
     // The load of an information window: its texts in the language last applied, if any, and
     // the focus on its close button.
     template <class Id, class Controls>
-    static void loadInfoWindow(const Controls &controls, std::optional<Language> language,
-                               Id close)
+    static void loadInfoWindow(const Controls &controls, std::optional<Language> language, Id close)
     {
         if (language)
             applyTexts<Id>(*language, [&](Id id) { return controls[id]; });

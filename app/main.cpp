@@ -1,6 +1,6 @@
 // harmtally with a command answers in the terminal with no display; without one it is the window.
 
-#include "app/window_session.h"
+#include "app/launch.h"
 #include "cli/command_line.h"
 
 #include <cstring>
@@ -10,5 +10,5 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = harmtally::cli::run(argc, argv))
         return *status;
     const bool rankingWindow = argc > 1 && std::strcmp(argv[1], "--rank-window") == 0;
-    return harmtally::runWindows(argc, argv, rankingWindow);
+    return harmtally::launchWindows(argc, argv, rankingWindow);
 }

@@ -48,3 +48,9 @@ int runWindows(int &argc, char **argv, bool rankingWindow)
 }
 
 } // namespace harmtally
+
+// What the program opens this library for (app/launch.cpp).
+extern "C" Q_DECL_EXPORT int harmtally_run_windows(int *argc, char **argv, int rankingWindow)
+{
+    return harmtally::runWindows(*argc, argv, rankingWindow != 0);
+}

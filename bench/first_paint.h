@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
-#include <QWidget>
 
 #include <cstdio>
 #include <ctime>

@@ -1,6 +1,6 @@
 // Harmtally's start, exactly as the program makes it, up to the first paint of the main window.
 
-#include "app/window_session.h"
+#include "app/launch.h"
 #include "first_paint.h"
 
 namespace {
@@ -9,4 +9,4 @@ void watchFirstPaint() { new harmtally::bench::FirstPaintReport; }
 } // namespace
 Q_COREAPP_STARTUP_FUNCTION(watchFirstPaint)
 
-int main(int argc, char *argv[]) { return harmtally::runWindows(argc, argv, false); }
+int main(int argc, char *argv[]) { return harmtally::launchWindows(argc, argv, false); }

@@ -52,6 +52,7 @@ root=$tmp/root
 dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 expected="usr/bin/harmtally
+usr/lib/harmtally/libharmtally-windows.so
 usr/share/applications/$id.desktop
 usr/share/icons/hicolor/16x16/apps/$id.png
 usr/share/icons/hicolor/32x32/apps/$id.png

@@ -2,23 +2,33 @@
 #include "core/messages.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace harmtally;
 
 namespace {
-// The program as a shell starts it on a machine without any display.
-cli::Outcome run(const QStringList &arguments, const QString &locale)
+// The program as a shell starts it on a machine without any display; whether it loaded Qt
+// Widgets, as the dynamic loader tells.
+cli::Outcome run(const QStringList &arguments, const QString &locale, bool &widgets)
 {
+    QTemporaryDir loader;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    environment.insert(QStringLiteral("LD_DEBUG_OUTPUT"), loader.filePath("ld"));
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LC_NUMERIC"})
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("LC_ALL"), locale);
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(HARMTALLY_PROGRAM), arguments);
+    const qint64 pid = process.waitForStarted() ? process.processId() : 0;
     if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
         return {-1, {}, {}}; // a crash or an abort: no status at all
+    QFile log(loader.filePath("ld.%1").arg(pid));
+    if (!log.open(QIODevice::ReadOnly))
+        return {-2, {}, {}}; // no word from the loader: nothing to judge by
+    widgets = log.readAll().contains("libQt6Widgets");
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
@@ -79,7 +89,9 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, out);
         QFETCH(int, lines);
-        const cli::Outcome result = run(arguments, locale);
+        bool widgets = true;
+        const cli::Outcome result = run(arguments, locale, widgets);
+        QCOMPARE(widgets, arguments.isEmpty()); // only the window loads Qt Widgets
         QTEST(result.err, "err");
         QTEST(result.status, "status");
         if (lines == 0)

@@ -1,0 +1,30 @@
+#include "app/launch.h"
+
+#include <QFileInfo>
+#include <QLibrary>
+
+#include <cstdio>
+
+namespace harmtally {
+
+int launchWindows(int &argc, char **argv, bool rankingWindow)
+{
+    // Beside the program in a build tree; where the package puts it otherwise.
+    const QString here
+        = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path();
+    QLibrary windows;
+    for (const char *place : {HARMTALLY_WINDOWS_BESIDE, HARMTALLY_WINDOWS_INSTALLED}) {
+        windows.setFileName(here + u'/' + QLatin1String(place));
+        if (windows.load())
+            break;
+    }
+    using Run = int (*)(int *, char **, int);
+    const auto run = reinterpret_cast<Run>(windows.resolve("harmtally_run_windows"));
+    if (!run) {
+        std::fprintf(stderr, "harmtally: %s\n", qUtf8Printable(windows.errorString()));
+        return 1;
+    }
+    return run(&argc, argv, rankingWindow);
+}
+
+} // namespace harmtally

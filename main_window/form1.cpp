@@ -19,22 +19,6 @@ namespace harmtally {
 
 using enum Form1Control;
 
-namespace {
-
-// Where the player goes on when a step hides or disables the button that had the focus: the
-// first of these controls that is shown and enabled.
-struct FocusNext {
-    Form1Control pressed;
-    std::array<Form1Control, 2> next;
-};
-constexpr FocusNext kFocusNext[] = {
-    {Command1, {Text2, Text2}},       {Command2, {Combo1, Combo1}}, {Command3, {Combo1, Combo1}},
-    {Command7, {combo3, combo3}},     {Command8, {Text9, Text2}},   {Command9, {Text2, Text2}},
-    {calcolaarchi, {combo2, combo2}},
-};
-
-} // namespace
-
 Form1::Form1(toolkit::MessageSink sink)
     : toolkit::DesignedWindow(kForm1Window)
     , controls_(toolkit::build(*this, kForm1Controls))
@@ -109,19 +93,26 @@ void Form1::onClick(Form1Control id, void (Form1::*handler)())
     });
 }
 
-// Qt would hand the focus to the next control in tab order, which may be "&Esci": one more
-// Space would end the program. The tab order itself stays as designed.
+// Where the player goes on when a step hides or disables the button that had the focus. Qt
+// would hand the focus to the next control in tab order, which may be "&Esci": one more Space
+// would end the program. The tab order itself stays as designed.
 void Form1::followFocus(Form1Control pressed)
 {
-    for (const FocusNext &rule : kFocusNext) {
-        if (rule.pressed != pressed)
-            continue;
-        for (Form1Control next : rule.next) {
-            if (!controls_[next]->isHidden() && controls_[next]->isEnabled()) {
-                controls_[next]->setFocus();
-                return;
-            }
-        }
+    switch (pressed) {
+    case Command1:
+    case Command9:
+        return controls_[Text2]->setFocus();
+    case Command2:
+    case Command3:
+        return controls_[Combo1]->setFocus();
+    case Command7:
+        return controls_[combo3]->setFocus();
+    case Command8: // the level box, for the Trueshot Quiver
+        return controls_[controls_[Text9]->isHidden() ? Text2 : Text9]->setFocus();
+    case calcolaarchi:
+        return controls_[combo2]->setFocus();
+    default:
+        return;
     }
 }
 

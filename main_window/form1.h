@@ -40,8 +40,6 @@ public:
     ~Form1() override;
 
     QWidget *control(Form1Control id) const { return controls_[id]; }
-    const WorkingValues &workingValues() const { return values_; }
-    const QString &trueshotLevel() const { return trueshotLevel_; }
 
     // Melee road
     void Command1_Click();

@@ -2,8 +2,6 @@
 
 #include "windows/info_texts.h"
 
-#include <QPushButton>
-
 namespace harmtally {
 
 using namespace toolkit::table_words;
@@ -21,19 +19,8 @@ const std::array<ControlDesign<Form2Control>, 3> kAboutControls = std::to_array<
 // clang-format on
 
 AboutWindow::AboutWindow(std::optional<Language> language)
-    : SecondaryWindow(kAboutWindow)
-    , controls_(toolkit::build(*this, kAboutControls, toolkit::LabelLook::Opaque))
+    : InfoWindow(kAboutWindow, kAboutControls, Command1, &AboutWindow::Command1_Click, language)
 {
-    connect(controls_.as<QPushButton>(Command1), &QPushButton::clicked, this,
-            &AboutWindow::Command1_Click);
-    Form_Load(language);
 }
-
-void AboutWindow::Form_Load(std::optional<Language> language)
-{
-    loadInfoWindow(controls_, language, Command1);
-}
-
-void AboutWindow::Command1_Click() { closeByButton(); }
 
 } // namespace harmtally

@@ -2,8 +2,6 @@
 
 #include "windows/info_texts.h"
 
-#include <QPushButton>
-
 namespace harmtally {
 
 using namespace toolkit::table_words;
@@ -20,19 +18,9 @@ const std::array<ControlDesign<Form3Control>, 2> kInstructionsControls = std::to
 // clang-format on
 
 InstructionsWindow::InstructionsWindow(std::optional<Language> language)
-    : SecondaryWindow(kInstructionsWindow)
-    , controls_(toolkit::build(*this, kInstructionsControls, toolkit::LabelLook::Opaque))
+    : InfoWindow(kInstructionsWindow, kInstructionsControls, Esci, &InstructionsWindow::Esci_Click,
+                 language)
 {
-    connect(controls_.as<QPushButton>(Esci), &QPushButton::clicked, this,
-            &InstructionsWindow::Esci_Click);
-    Form_Load(language);
 }
-
-void InstructionsWindow::Form_Load(std::optional<Language> language)
-{
-    loadInfoWindow(controls_, language, Esci);
-}
-
-void InstructionsWindow::Esci_Click() { closeByButton(); }
 
 } // namespace harmtally

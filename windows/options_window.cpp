@@ -1,5 +1,7 @@
 #include "windows/options_window.h"
 
+#include "windows/language_texts.h"
+
 #include <QPushButton>
 #include <QRadioButton>
 

@@ -3,6 +3,7 @@
 // The language and mode window, Form4: the player picks the interface language and the kind of
 // weapon, and "Cambia/Change it" reports both choices, which the main window applies.
 
+#include "core/language.h"
 #include "core/mode.h"
 #include "toolkit/builder.h"
 #include "windows/control_names.h"

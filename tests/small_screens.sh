@@ -45,6 +45,10 @@ for button in "225 340 About...." "152 340 Istruzioni" "64 340 Lingua/Language";
     xdotool mousemove --window "$main" $((bx * scale)) $((by * scale)) click 1
     id=$(whole "$title")
     xdotool windowfocus --sync "$id" key --clearmodifiers alt+c
-    sleep 0.3
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -qx "$id" || continue 2
+        sleep 0.1
+    done
+    fail "'$title' did not close with Alt+C"
 done
 kill $app

@@ -19,8 +19,9 @@ const std::array<ControlDesign<Form2Control>, 3> kAboutControls = std::to_array<
 // clang-format on
 
 AboutWindow::AboutWindow(std::optional<Language> language)
-    : InfoWindow(kAboutWindow, kAboutControls, Command1, &AboutWindow::Command1_Click, language)
+    : InfoWindow(kAboutWindow, kAboutControls, Command1, language)
 {
+    connect(button(Command1), &QPushButton::clicked, this, &AboutWindow::Command1_Click);
 }
 
 } // namespace harmtally

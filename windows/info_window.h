@@ -19,18 +19,16 @@ public:
     QWidget *control(Id id) const { return controls_[id]; }
 
 protected:
-    // closed: the window's close button handler, connected to its button.
-    template <class Window>
     InfoWindow(const toolkit::WindowDesign &design,
                const std::array<toolkit::ControlDesign<Id>, N> &rows, Id closeButton,
-               void (Window::*closed)(), std::optional<Language> language)
+               std::optional<Language> language)
         : SecondaryWindow(design)
         , controls_(toolkit::build(*this, rows, toolkit::LabelLook::Opaque))
     {
-        connect(controls_.template as<QPushButton>(closeButton), &QPushButton::clicked,
-                static_cast<Window *>(this), closed);
         Form_Load(language, closeButton);
     }
+
+    QPushButton *button(Id id) const { return controls_.template as<QPushButton>(id); }
 
 private:
     // Its texts in the language last applied, if any, and the focus on its close button.

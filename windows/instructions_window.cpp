@@ -18,9 +18,9 @@ const std::array<ControlDesign<Form3Control>, 2> kInstructionsControls = std::to
 // clang-format on
 
 InstructionsWindow::InstructionsWindow(std::optional<Language> language)
-    : InfoWindow(kInstructionsWindow, kInstructionsControls, Esci, &InstructionsWindow::Esci_Click,
-                 language)
+    : InfoWindow(kInstructionsWindow, kInstructionsControls, Esci, language)
 {
+    connect(button(Esci), &QPushButton::clicked, this, &InstructionsWindow::Esci_Click);
 }
 
 } // namespace harmtally

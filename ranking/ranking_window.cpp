@@ -82,6 +82,8 @@ void RankingWindow::buildControls()
     c_.status->setMinimumHeight(2 * c_.status->fontMetrics().lineSpacing());
     c_.status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c_.status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    c_.status->setTextFormat(
+        Qt::PlainText); // the messages are shown exactly as the error box shows them
 
     c_.table = new QTableView;
     c_.table->setModel(model_);
@@ -228,7 +230,7 @@ void RankingWindow::showStatus()
     if (message.isEmpty() && !refusal_.isEmpty())
         message = c_.strength->text().trimmed().isEmpty() || c_.seconds->text().trimmed().isEmpty()
                       ? say(l, "Inserire forza e secondi.", "Enter strength and seconds.")
-                      : refusal_.simplified(); // the padding was for the error box's layout
+                      : refusal_;
     const QString text = message.isEmpty() ? counts : counts + QStringLiteral(" — ") + message;
     c_.status->setText(text);
     // A name of its own would hide the text from screen readers: the name carries it.

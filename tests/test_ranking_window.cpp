@@ -80,7 +80,7 @@ private slots:
         QTest::addColumn<bool>("wieldable");
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("rows"); // shown
-        const QString refused = "269 armi — " + messages::strengthOrSecondsMissing().simplified();
+        const QString refused = "269 armi — " + messages::strengthOrSecondsMissing();
         // clang-format off
         QTest::newRow("not typed yet: a hint") << "" << "" << false << "269 armi — Inserire forza e secondi." << 269;
         QTest::newRow("zero: the main window's refusal") << "0" << "" << false << refused << 269;

@@ -1,4 +1,6 @@
-#include "app/window_session.h"
+// The program as a window, in the library the program opens only to show it (app/launch.cpp):
+// the application on a display, the bundled fonts, the main window (and the ranking window, when
+// asked for), until the main window closes.
 
 #include "core/messages.h"
 #include "main_window/form1.h"
@@ -27,8 +29,8 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
     heldBack.append(qFormatLogMessage(type, context, message));
 }
 
-} // namespace
-
+// Without a display the program prints one line saying so and ends with status 1, instead of
+// letting Qt abort.
 int runWindows(int &argc, char **argv, bool rankingWindow)
 {
     const QtMessageHandler previous = qInstallMessageHandler(holdBack);
@@ -47,6 +49,7 @@ int runWindows(int &argc, char **argv, bool rankingWindow)
     return app.exec();
 }
 
+} // namespace
 } // namespace harmtally
 
 // What the program opens this library for (app/launch.cpp).

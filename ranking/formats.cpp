@@ -19,8 +19,6 @@ std::vector<Column> columnsOf(Mode mode)
     return columns;
 }
 
-bool isText(Column column) { return column == Column::Name || column == Column::ArrowKind; }
-
 // The names machines read (CSV header, JSON keys): fixed, whatever the interface language.
 QString key(Column column)
 {

@@ -35,6 +35,12 @@ enum class Column {
 };
 inline constexpr std::size_t kColumnCount = std::size_t(Column::TotalMax) + 1;
 
+// The columns of words; every other column holds a figure.
+constexpr bool isText(Column column)
+{
+    return column == Column::Name || column == Column::ArrowKind;
+}
+
 struct Inputs {
     Mode mode = Mode::Melee;
     QString strength; // as typed; read by number() in the locale, as the main window reads them

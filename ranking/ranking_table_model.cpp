@@ -4,12 +4,6 @@
 
 namespace harmtally::ranking {
 
-namespace {
-
-bool isText(int column) { return column == int(Column::Name) || column == int(Column::ArrowKind); }
-
-} // namespace
-
 RankingTableModel::RankingTableModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -70,8 +64,8 @@ QVariant RankingTableModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole)
         return rowAt(index.row()).cells[std::size_t(index.column())];
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignVCenter
-                                   | (isText(index.column()) ? Qt::AlignLeft : Qt::AlignRight));
+        return QVariant::fromValue(
+            Qt::AlignVCenter | (isText(Column(index.column())) ? Qt::AlignLeft : Qt::AlignRight));
     return {};
 }
 
@@ -81,8 +75,9 @@ QVariant RankingTableModel::headerData(int section, Qt::Orientation orientation,
         return caption(Column(section), language_);
     // A first click ranks damage and speed best first, names and requirements from the lowest.
     if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole)
-        return int(isText(section) || section == int(Column::Requirement) ? Qt::AscendingOrder
-                                                                          : Qt::DescendingOrder);
+        return int(isText(Column(section)) || section == int(Column::Requirement)
+                       ? Qt::AscendingOrder
+                       : Qt::DescendingOrder);
     // The vertical header numbers the rows: the rank in the current order.
     return QAbstractTableModel::headerData(section, orientation, role);
 }

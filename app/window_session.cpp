@@ -3,7 +3,7 @@
 // asked for), until the main window closes.
 
 #include "core/messages.h"
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 #include "toolkit/error_box.h"
 #include "toolkit/fonts.h"
 
@@ -42,10 +42,10 @@ int runWindows(int &argc, char **argv, bool rankingWindow)
     // Lets a desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Harmtally"));
     toolkit::registerFonts();
-    Form1 form1(toolkit::showErrorBox);
-    form1.show();
+    MainWindow window(toolkit::showErrorBox, QLocale::system());
+    window.show();
     if (rankingWindow)
-        form1.openRanking();
+        window.openRanking();
     return app.exec();
 }
 

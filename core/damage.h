@@ -40,8 +40,7 @@ struct Refusal {
     QString message;
 };
 
-std::variant<WorkingValues, Refusal> computeDamage(const DamageInputs &in,
-                                                   const QLocale &locale = QLocale());
+std::variant<WorkingValues, Refusal> computeDamage(const DamageInputs &in, const QLocale &locale);
 
 struct BaseFigures {
     QString baseMin;
@@ -50,14 +49,14 @@ struct BaseFigures {
 
 // An arrow kind's fixed bonus added once to the base figures.
 std::variant<BaseFigures, Refusal> addToBase(const BaseFigures &base, double minBonus,
-                                             double maxBonus, const QLocale &locale = QLocale());
+                                             double maxBonus, const QLocale &locale);
 
 // The Trueshot Quiver: level x 0.1, the product formed first, added to both base figures.
 std::variant<BaseFigures, Refusal> applyTrueshotLevel(const BaseFigures &base, const QString &level,
-                                                      const QLocale &locale = QLocale());
+                                                      const QLocale &locale);
 
 // text(x) when x is finite and its text reads back as a number; nothing otherwise (a value
 // near the top of the double range can round up past it when written with 15 digits).
-std::optional<QString> finiteText(double x, const QLocale &locale = QLocale());
+std::optional<QString> finiteText(double x, const QLocale &locale);
 
 } // namespace harmtally

@@ -3,7 +3,7 @@
 
 #include "catalogue/bows.h"
 #include "core/messages.h"
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,7 +12,7 @@ namespace harmtally {
 
 using enum Form1Control;
 
-void Form1::Command7_Click()
+void MainWindow::chooseBow()
 {
     const BowRecord *row = findBow(list(combo2)->currentText());
     if (!row)
@@ -30,7 +30,7 @@ void Form1::Command7_Click()
     values_.baseMax = box(Maxdmg)->text();
 }
 
-void Form1::Command8_Click()
+void MainWindow::chooseArrows()
 {
     const ArrowKind *kind = findArrowKind(list(combo3)->currentText());
     if (!kind)
@@ -45,7 +45,7 @@ void Form1::Command8_Click()
         return;
     }
     const auto raised
-        = addToBase({values_.baseMin, values_.baseMax}, kind->minBonus, kind->maxBonus);
+        = addToBase({values_.baseMin, values_.baseMax}, kind->minBonus, kind->maxBonus, locale_);
     if (const auto *refusal = std::get_if<Refusal>(&raised))
         return refuse(refusal->message);
 
@@ -58,10 +58,11 @@ void Form1::Command8_Click()
     box(Maxdmg)->setText(values_.baseMax);
 }
 
-void Form1::Command9_Click()
+void MainWindow::applyLevel()
 {
     const QString level = box(Text9)->text();
-    const auto raised = applyTrueshotLevel({box(Mindmg)->text(), box(Maxdmg)->text()}, level);
+    const auto raised
+        = applyTrueshotLevel({box(Mindmg)->text(), box(Maxdmg)->text()}, level, locale_);
     if (const auto *refusal = std::get_if<Refusal>(&raised))
         return refuse(refusal->message);
 
@@ -77,11 +78,11 @@ void Form1::Command9_Click()
     hideControl(Command9);
 }
 
-void Form1::Command2archi_Click() { computeAndReveal(calcolaarchi); }
+void MainWindow::computeBow() { computeAndReveal(calcolaarchi); }
 
-void Form1::calcolaarchi_Click()
+void MainWindow::showBowResults()
 {
-    displayResults();
+    writeResults();
     setEnabledOf(combo2, true);
     setEnabledOf(combo3, true);
     hideControl(combo3);

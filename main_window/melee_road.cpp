@@ -2,7 +2,7 @@
 
 #include "catalogue/melee.h"
 #include "core/messages.h"
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,7 +11,7 @@ namespace harmtally {
 
 using enum Form1Control;
 
-void Form1::Command1_Click()
+void MainWindow::confirmWeapon()
 {
     const MeleeWeaponRecord *row = findMeleeWeapon(list(Combo1)->currentText());
     if (!row)
@@ -27,7 +27,7 @@ void Form1::Command1_Click()
     setEnabledOf(Combo1, false);
 }
 
-void Form1::Command2_Click()
+void MainWindow::computeMelee()
 {
     // Without a requirement nothing can be computed for this weapon: back to the choice of
     // weapon, so the player is never stuck with a locked pick-list.
@@ -39,15 +39,15 @@ void Form1::Command2_Click()
     }
 }
 
-void Form1::Command3_Click()
+void MainWindow::showMeleeResults()
 {
-    displayResults();
+    writeResults();
     hideControl(Command2);
     hideControl(Command3);
     showControl(Command1);
     setEnabledOf(Combo1, true);
 }
 
-void Form1::Command4_Click() { close(); }
+void MainWindow::quit() { close(); }
 
 } // namespace harmtally

@@ -3,7 +3,7 @@
 // What the melee and the bow step of the language and mode window set on the main window: which
 // controls of the two roads are shown, hidden and enabled, in table order.
 
-#include "windows/control_names.h"
+#include "texts/control_names.h"
 
 #include <array>
 

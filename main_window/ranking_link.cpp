@@ -1,7 +1,7 @@
 // The main window's side of the ranking window: opening it, and taking the row the player picks
 // there into the pick-list fields, as if the player had typed it.
 
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 #include "ranking/ranking_window.h"
 #include "toolkit/designed_window.h"
 
@@ -11,7 +11,7 @@ namespace harmtally {
 
 using enum Form1Control;
 
-void Form1::openRanking()
+void MainWindow::openRanking()
 {
     if (!isEnabled())
         return;
@@ -25,7 +25,7 @@ void Form1::openRanking()
     ranking_->activateWindow();
 }
 
-QString Form1::takeRankingChoice(const ranking::Choice &choice)
+QString MainWindow::takeRankingChoice(const ranking::Choice &choice)
 {
     const auto ready = [this](Form1Control list, Form1Control ok) {
         return !controls_[list]->isHidden() && controls_[list]->isEnabled()

@@ -60,7 +60,7 @@ struct Table {
     QString refusal;
 };
 
-Table compute(const Inputs &in, const QLocale &locale = QLocale());
+Table compute(const Inputs &in, const QLocale &locale);
 
 // One row as the main window fills it for that choice, and the refusal it would give, if any
 // (checked in the window's order: level, then computeDamage's checks). compute() is made of
@@ -69,25 +69,22 @@ struct RowOutcome {
     Row row;
     std::optional<Refusal> refusal;
 };
-RowOutcome meleeRow(std::size_t weapon, const Inputs &in, const QLocale &locale = QLocale());
-RowOutcome bowRow(std::size_t bow, std::size_t arrowKind, const Inputs &in,
-                  const QLocale &locale = QLocale());
+RowOutcome meleeRow(std::size_t weapon, const Inputs &in, const QLocale &locale);
+RowOutcome bowRow(std::size_t bow, std::size_t arrowKind, const Inputs &in, const QLocale &locale);
 
 // Whether the row asks for more strength than the player has. A requirement nobody knows may be
 // within reach: no.
-bool beyondStrength(const Row &row, double strength, const QLocale &locale = QLocale());
+bool beyondStrength(const Row &row, double strength, const QLocale &locale);
 
 // Drops the rows beyond the strength typed; keeps every row when it cannot be read.
-void keepWieldable(std::vector<Row> &rows, const QString &strength,
-                   const QLocale &locale = QLocale());
+void keepWieldable(std::vector<Row> &rows, const QString &strength, const QLocale &locale);
 
 // Sorts by one column: names as text, every other column by its number; rows whose figure is
 // unknown come last in either order; equal rows keep catalogue order.
-void sortRows(std::vector<Row> &rows, Column column, Qt::SortOrder order,
-              const QLocale &locale = QLocale());
+void sortRows(std::vector<Row> &rows, Column column, Qt::SortOrder order, const QLocale &locale);
 
 // The rank everyone asks for first: maximum damage over the seconds, highest first.
-inline void sortByDefault(std::vector<Row> &rows, const QLocale &locale = QLocale())
+inline void sortByDefault(std::vector<Row> &rows, const QLocale &locale)
 {
     sortRows(rows, Column::TotalMax, Qt::DescendingOrder, locale);
 }

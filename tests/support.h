@@ -4,7 +4,7 @@
 // of a window, what changed between two states, a player's hands, and the check that no window
 // is left open.
 
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 #include "toolkit/error_box.h"
 #include "windows/options_window.h"
 
@@ -29,6 +29,9 @@ struct Recorder {
         return [this](QWidget *, const QString &text) { messages.append(text); };
     }
 };
+
+// The figures of the window tests, whatever the machine's own locale.
+inline const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
 inline QString captionOf(const QWidget *widget)
 {
@@ -111,7 +114,10 @@ inline QStringList unexpected(const State &expected, const State &actual)
     return said;
 }
 
-inline QString textOf(const Form1 &form, Form1Control id) { return captionOf(form.control(id)); }
+inline QString textOf(const MainWindow &form, Form1Control id)
+{
+    return captionOf(form.control(id));
+}
 
 // Types into a box or a pick-list's field, as the player would.
 inline void type(QWidget *widget, const QString &text)
@@ -121,7 +127,7 @@ inline void type(QWidget *widget, const QString &text)
     else
         static_cast<QLineEdit *>(widget)->setText(text);
 }
-inline void type(const Form1 &form, Form1Control id, const QString &text)
+inline void type(const MainWindow &form, Form1Control id, const QString &text)
 {
     type(form.control(id), text);
 }
@@ -135,7 +141,7 @@ inline void press(QWidget *button)
     QTest::mouseClick(button, Qt::LeftButton, {},
                       option ? QPoint(24, button->height() / 2) : QPoint());
 }
-inline void press(const Form1 &form, Form1Control id) { press(form.control(id)); }
+inline void press(const MainWindow &form, Form1Control id) { press(form.control(id)); }
 
 // The shown top-level window of that name, if any.
 template <class W> W *openWindow(const char *name)
@@ -160,7 +166,7 @@ inline QStringList windowsLeft()
 }
 
 // The main window and, while it is open, the language and mode window.
-inline State stateOf(const Form1 &form)
+inline State stateOf(const MainWindow &form)
 {
     State state;
     addState(state, form, kForm1Controls);

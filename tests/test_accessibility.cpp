@@ -24,7 +24,7 @@ private slots:
 void TestAccessibility::boxesNamedAfterTheirHeadings()
 {
     Recorder recorder;
-    Form1 form(recorder.sink());
+    MainWindow form(recorder.sink(), kEnglish);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (const auto language : {std::optional<Language>(), std::optional(Language::English),

@@ -1,5 +1,5 @@
 #include "core/messages.h"
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -18,7 +18,7 @@ private slots:
 
 void TestErrorBox::showsOneModalCriticalBox()
 {
-    Form1 form(toolkit::showErrorBox);
+    MainWindow form(toolkit::showErrorBox, QLocale::system());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 

@@ -107,7 +107,7 @@ void TestFingerprints::tables_data()
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QByteArray>("fingerprint");
     Recorder recorder;
-    const Form1 form(recorder.sink());
+    const MainWindow form(recorder.sink(), kEnglish);
     const AboutWindow about(std::nullopt);
     const InstructionsWindow instructions(std::nullopt);
     const OptionsWindow options;

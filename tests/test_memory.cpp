@@ -41,7 +41,7 @@ void TestMemory::flatOverOpenings()
 #endif
     QFETCH(Form1Control, opener);
     Recorder recorder;
-    Form1 form(recorder.sink());
+    MainWindow form(recorder.sink(), kEnglish);
     form.show();
     long afterTwenty = 0;
     for (int i = 1; i <= 400; ++i) {

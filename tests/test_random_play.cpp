@@ -42,7 +42,7 @@ private:
 
     QRandomGenerator random_;
     QStringList refusals_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 // Road buttons come up most, so that both roads are walked to their end many times; now and
@@ -90,7 +90,7 @@ QString TestRandomPlay::broken(const State &before, qsizetype refusals)
             return form_->control(a)->objectName() + " shown with "
                    + form_->control(b)->objectName();
     for (Form1Control id : kFigureBoxes)
-        if (const QString t = textOf(*form_, id); !t.isEmpty() && !number(t))
+        if (const QString t = textOf(*form_, id); !t.isEmpty() && !number(t, kEnglish))
             return form_->control(id)->objectName() + " holds " + t;
     const int open = int(windowsLeft().size()) - 1;
     if (open > 1 || form_->isEnabled() != (open == 0))
@@ -122,14 +122,17 @@ void TestRandomPlay::playsWithoutBreakingAnything()
     for (int n = 1; n <= count; ++n) {
         if (!form_ || !form_->isVisible()) {
             // The real error box, noted, then answered with its OK button as soon as it is up.
-            form_ = std::make_unique<Form1>([this](QWidget *parent, const QString &text) {
-                refusals_.append(text);
-                QTimer::singleShot(0, [] {
-                    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                        box->button(QMessageBox::Ok)->click();
-                });
-                toolkit::showErrorBox(parent, text);
-            });
+            form_ = std::make_unique<MainWindow>(
+                [this](QWidget *parent, const QString &text) {
+                    refusals_.append(text);
+                    QTimer::singleShot(0, [] {
+                        if (auto *box
+                            = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                            box->button(QMessageBox::Ok)->click();
+                    });
+                    toolkit::showErrorBox(parent, text);
+                },
+                kEnglish);
             form_->show();
             ++runs;
         }

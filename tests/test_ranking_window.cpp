@@ -66,8 +66,9 @@ private slots:
                 header->viewport(), Qt::LeftButton, {},
                 {header->sectionViewportPosition(int(column)) + 5, header->height() / 2});
         QCOMPARE(header->sortIndicatorOrder(), order);
-        std::vector<Row> expected = compute({bows ? Mode::Bow : Mode::Melee, "40", "30", ""}).rows;
-        sortRows(expected, column, order);
+        std::vector<Row> expected
+            = compute({bows ? Mode::Bow : Mode::Melee, "40", "30", ""}, QLocale()).rows;
+        sortRows(expected, column, order, QLocale());
         QCOMPARE(window->model().rowCount(), int(expected.size()));
         for (std::size_t r = 0; r < expected.size(); ++r)
             QCOMPARE(row(int(r)).order, expected[r].order);
@@ -155,7 +156,7 @@ private slots:
         QFile file(dir.filePath("out.csv"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()),
-                 toCsv(window->model().visibleRows(), Mode::Bow));
+                 toCsv(window->model().visibleRows(), Mode::Bow, QLocale()));
         window->setFileNameAsker([&] { return dir.filePath("missing/out.csv"); });
         c.exportCsv->click();
         QVERIFY2(c.status->text().contains("Esportazione non riuscita: "),

@@ -27,19 +27,20 @@ private slots:
     void agree()
     {
         QFETCH(QStringList, inputs);
-        QLocale::setDefault(QLocale(inputs[0])); // the main window reads and writes figures in it
+        const QLocale locale(inputs[0]);
         const bool bow = inputs.size() == 4;
         const ranking::Inputs in{bow ? Mode::Bow : Mode::Melee, inputs[1], inputs[2],
                                  inputs.value(3)};
         Recorder recorder;
-        Form1 form(recorder.sink());
+        MainWindow form(recorder.sink(), locale);
         type(form, Text2, in.strength); // the boxes keep what was typed, walk after walk
         type(form, Text6, in.seconds);
         type(form, Text9, in.level);
         const std::size_t kinds = arrowKinds().size();
         for (std::size_t i = 0; i < (bow ? bows().size() * kinds : meleeWeapons().size()); ++i) {
             const ranking::RowOutcome ranked
-                = bow ? ranking::bowRow(i / kinds, i % kinds, in) : ranking::meleeRow(i, in);
+                = bow ? ranking::bowRow(i / kinds, i % kinds, in, locale)
+                      : ranking::meleeRow(i, in, locale);
             const QString &name = ranked.row.cells[0], &arrows = ranked.row.cells[1];
             QStringList words{"calc", name, "--strength", in.strength, "--seconds", in.seconds};
             if (bow)
@@ -55,7 +56,7 @@ private slots:
                      : QList{Command1, Command2, Command3})
                 if (!form.control(button)->isHidden() && recorder.messages.isEmpty())
                     press(form, button);
-            const cli::Outcome calc = cli::execute(words, QLocale());
+            const cli::Outcome calc = cli::execute(words, locale);
             const QString refusal = ranked.refusal ? ranked.refusal->message : QString();
             const QStringList figures(ranked.row.cells.end() - 4, ranked.row.cells.end());
             const QStringList shown{textOf(form, Text3), textOf(form, Text4), textOf(form, Text7),

@@ -1,6 +1,6 @@
 #include "core/messages.h"
 #include "support.h"
-#include "windows/language_texts.h"
+#include "texts/language_texts.h"
 
 #include <QRegularExpression>
 
@@ -159,7 +159,7 @@ void TestWalks::walks()
 {
     QFETCH(QStringList, steps);
     Recorder recorder;
-    Form1 form(recorder.sink());
+    MainWindow form(recorder.sink(), kEnglish);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 

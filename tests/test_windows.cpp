@@ -1,8 +1,8 @@
 #include "ranking/ranking_window.h"
 #include "support.h"
+#include "texts/language_texts.h"
 #include "windows/about_window.h"
 #include "windows/instructions_window.h"
-#include "windows/language_texts.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -25,12 +25,12 @@ private slots:
 
 private:
     Recorder recorder_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 void TestWindows::init()
 {
-    form_ = std::make_unique<Form1>(recorder_.sink());
+    form_ = std::make_unique<MainWindow>(recorder_.sink(), kEnglish);
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
 }

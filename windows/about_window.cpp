@@ -1,6 +1,6 @@
 #include "windows/about_window.h"
 
-#include "windows/info_texts.h"
+#include "texts/info_texts.h"
 
 namespace harmtally {
 
@@ -21,7 +21,7 @@ const std::array<ControlDesign<Form2Control>, 3> kAboutControls = std::to_array<
 AboutWindow::AboutWindow(std::optional<Language> language)
     : InfoWindow(kAboutWindow, kAboutControls, Command1, language)
 {
-    connect(button(Command1), &QPushButton::clicked, this, &AboutWindow::Command1_Click);
+    connect(button(Command1), &QPushButton::clicked, this, &AboutWindow::confirmWeapon);
 }
 
 } // namespace harmtally

@@ -2,7 +2,7 @@
 
 // The About window, Form2: the program's name, the credits and a close button.
 
-#include "windows/control_names.h"
+#include "texts/control_names.h"
 #include "windows/info_window.h"
 
 namespace harmtally {
@@ -16,7 +16,7 @@ public:
     // language: the one last applied in the language window, if any.
     explicit AboutWindow(std::optional<Language> language);
 
-    void Command1_Click() { closeByButton(); }
+    void confirmWeapon() { closeByButton(); }
 };
 
 } // namespace harmtally

@@ -4,8 +4,8 @@
 // button, and a load that writes the language applied last and puts the focus on that button.
 
 #include "core/language.h"
+#include "texts/language_texts.h"
 #include "toolkit/builder.h"
-#include "windows/language_texts.h"
 #include "windows/secondary_window.h"
 
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "windows/instructions_window.h"
 
-#include "windows/info_texts.h"
+#include "texts/info_texts.h"
 
 namespace harmtally {
 

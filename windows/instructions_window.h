@@ -2,7 +2,7 @@
 
 // The Instructions window, Form3: the instructions text and a close button.
 
-#include "windows/control_names.h"
+#include "texts/control_names.h"
 #include "windows/info_window.h"
 
 namespace harmtally {

@@ -1,6 +1,6 @@
 #include "windows/options_window.h"
 
-#include "windows/language_texts.h"
+#include "texts/language_texts.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,9 +30,9 @@ OptionsWindow::OptionsWindow()
     , controls_(toolkit::build(*this, kOptionsControls))
 {
     connect(controls_.as<QPushButton>(Command1), &QPushButton::clicked, this,
-            &OptionsWindow::Command1_Click);
+            &OptionsWindow::confirmWeapon);
     connect(controls_.as<QPushButton>(Command2), &QPushButton::clicked, this,
-            &OptionsWindow::Command2_Click);
+            &OptionsWindow::computeMelee);
 }
 
 bool OptionsWindow::selected(Form4Control id) const
@@ -46,7 +46,7 @@ void OptionsWindow::setEnabledOf(Form4Control id, bool enabled) const
 }
 
 // Four independent steps, each testing the options afresh.
-void OptionsWindow::Command1_Click()
+void OptionsWindow::confirmWeapon()
 {
     if (selected(Option1)) {
         setEnabledOf(Option1, false);
@@ -72,7 +72,7 @@ void OptionsWindow::Command1_Click()
 
 // Closes first (the close request already gives the main window back), then gives it back once
 // more. The window is deleted later, from the event loop, so it may still send.
-void OptionsWindow::Command2_Click()
+void OptionsWindow::computeMelee()
 {
     close();
     emit mainWindowReleased();

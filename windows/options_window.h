@@ -5,8 +5,8 @@
 
 #include "core/language.h"
 #include "core/mode.h"
+#include "texts/control_names.h"
 #include "toolkit/builder.h"
-#include "windows/control_names.h"
 #include "windows/secondary_window.h"
 
 namespace harmtally {
@@ -21,8 +21,8 @@ public:
 
     QWidget *control(Form4Control id) const { return controls_[id]; }
 
-    void Command1_Click();
-    void Command2_Click();
+    void confirmWeapon();
+    void computeMelee();
 
 signals:
     // Sent after this window has written its own texts of the language.

@@ -1,4 +1,4 @@
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
@@ -19,10 +19,11 @@ namespace harmtally {
 
 using enum Form1Control;
 
-Form1::Form1(toolkit::MessageSink sink)
+MainWindow::MainWindow(toolkit::MessageSink sink, const QLocale &locale)
     : toolkit::DesignedWindow(kForm1Window)
     , controls_(toolkit::build(*this, kForm1Controls))
     , sink_(std::move(sink))
+    , locale_(locale)
 {
     for (const BoxHeading &heading : kForm1Headings)
         controls_.as<QLabel>(heading.label)->setBuddy(controls_[heading.box]);
@@ -30,23 +31,23 @@ Form1::Form1(toolkit::MessageSink sink)
     fill(combo2, bowPickListItems());
     fill(combo3, arrowPickListItems());
 
-    onClick(Command9, &Form1::Command9_Click);
-    onClick(Command2, &Form1::Command2_Click);
-    onClick(Command2archi, &Form1::Command2archi_Click);
-    onClick(Command3, &Form1::Command3_Click);
-    onClick(calcolaarchi, &Form1::calcolaarchi_Click);
-    onClick(Command1, &Form1::Command1_Click);
-    onClick(Command7, &Form1::Command7_Click);
-    onClick(Command8, &Form1::Command8_Click);
-    onClick(lingua, &Form1::lingua_Click);
-    onClick(Command6, &Form1::Command6_Click);
-    onClick(Command5, &Form1::Command5_Click);
-    onClick(Command4, &Form1::Command4_Click);
+    onClick(Command9, &MainWindow::applyLevel);
+    onClick(Command2, &MainWindow::computeMelee);
+    onClick(Command2archi, &MainWindow::computeBow);
+    onClick(Command3, &MainWindow::showMeleeResults);
+    onClick(calcolaarchi, &MainWindow::showBowResults);
+    onClick(Command1, &MainWindow::confirmWeapon);
+    onClick(Command7, &MainWindow::chooseBow);
+    onClick(Command8, &MainWindow::chooseArrows);
+    onClick(lingua, &MainWindow::openLanguageWindow);
+    onClick(Command6, &MainWindow::openInstructions);
+    onClick(Command5, &MainWindow::openAbout);
+    onClick(Command4, &MainWindow::quit);
 
     // Beyond the designed window: the ranking, by Ctrl+R or the right-click menu.
     auto *rank = new QAction(QStringLiteral("Classifica armi/Rank weapons"), this);
     rank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(rank, &QAction::triggered, this, &Form1::openRanking);
+    connect(rank, &QAction::triggered, this, &MainWindow::openRanking);
     addAction(rank);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
@@ -54,7 +55,7 @@ Form1::Form1(toolkit::MessageSink sink)
 }
 
 // The secondary windows have no owner; they go with the main window.
-Form1::~Form1()
+MainWindow::~MainWindow()
 {
     delete about_;
     delete instructions_;
@@ -62,17 +63,17 @@ Form1::~Form1()
     delete ranking_;
 }
 
-QLineEdit *Form1::box(Form1Control id) const { return controls_.as<QLineEdit>(id); }
-QComboBox *Form1::list(Form1Control id) const { return controls_.as<QComboBox>(id); }
-void Form1::showControl(Form1Control id) const { controls_[id]->setHidden(false); }
-void Form1::hideControl(Form1Control id) const { controls_[id]->setHidden(true); }
-void Form1::setEnabledOf(Form1Control id, bool enabled) const
+QLineEdit *MainWindow::box(Form1Control id) const { return controls_.as<QLineEdit>(id); }
+QComboBox *MainWindow::list(Form1Control id) const { return controls_.as<QComboBox>(id); }
+void MainWindow::showControl(Form1Control id) const { controls_[id]->setHidden(false); }
+void MainWindow::hideControl(Form1Control id) const { controls_[id]->setHidden(true); }
+void MainWindow::setEnabledOf(Form1Control id, bool enabled) const
 {
     controls_[id]->setEnabled(enabled);
 }
 
 // Adding items selects the first; the field keeps its designed text with no item selected.
-void Form1::fill(Form1Control id, const QStringList &items) const
+void MainWindow::fill(Form1Control id, const QStringList &items) const
 {
     QComboBox *combo = list(id);
     const QString field = combo->currentText();
@@ -81,9 +82,9 @@ void Form1::fill(Form1Control id, const QStringList &items) const
     combo->setEditText(field);
 }
 
-void Form1::refuse(const QString &message) { sink_(this, message); }
+void MainWindow::refuse(const QString &message) { sink_(this, message); }
 
-void Form1::onClick(Form1Control id, void (Form1::*handler)())
+void MainWindow::onClick(Form1Control id, void (MainWindow::*handler)())
 {
     connect(controls_.as<QPushButton>(id), &QPushButton::clicked, this, [this, id, handler] {
         const bool hadFocus = focusWidget() == controls_[id];
@@ -96,7 +97,7 @@ void Form1::onClick(Form1Control id, void (Form1::*handler)())
 // Where the player goes on when a step hides or disables the button that had the focus. Qt
 // would hand the focus to the next control in tab order, which may be "&Esci": one more Space
 // would end the program. The tab order itself stays as designed.
-void Form1::followFocus(Form1Control pressed)
+void MainWindow::followFocus(Form1Control pressed)
 {
     switch (pressed) {
     case Command1:
@@ -116,12 +117,13 @@ void Form1::followFocus(Form1Control pressed)
     }
 }
 
-std::optional<Refusal> Form1::computeAndReveal(Form1Control displayButton)
+std::optional<Refusal> MainWindow::computeAndReveal(Form1Control displayButton)
 {
     const QString seconds = box(Text6)->text();
     const auto outcome
         = computeDamage({box(Text1)->text(), box(Mindmg)->text(), box(Maxdmg)->text(),
-                         box(Text2)->text(), box(Text5)->text(), seconds});
+                         box(Text2)->text(), box(Text5)->text(), seconds},
+                        locale_);
     if (const auto *refusal = std::get_if<Refusal>(&outcome)) {
         refuse(refusal->message);
         return *refusal;
@@ -138,7 +140,7 @@ std::optional<Refusal> Form1::computeAndReveal(Form1Control displayButton)
     return std::nullopt;
 }
 
-void Form1::displayResults() const
+void MainWindow::writeResults() const
 {
     box(Text3)->setText(values_.hitMin);
     box(Text4)->setText(values_.hitMax);
@@ -146,14 +148,14 @@ void Form1::displayResults() const
     box(Text8)->setText(values_.totalMax);
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!isEnabled())
         event->ignore();
 }
 
 template <class Window, class Build>
-void Form1::open(QPointer<Window> &window, Form1Control opener, Build build)
+void MainWindow::open(QPointer<Window> &window, Form1Control opener, Build build)
 {
     // A closed window may still await its deferred deletion: build a new one all the same.
     if (!window || !window->isVisible()) {
@@ -169,27 +171,27 @@ void Form1::open(QPointer<Window> &window, Form1Control opener, Build build)
     window->activateWindow();
 }
 
-void Form1::Command5_Click()
+void MainWindow::openAbout()
 {
     open(about_, Command5, [this] { return new AboutWindow(appliedLanguage_); });
 }
 
-void Form1::Command6_Click()
+void MainWindow::openInstructions()
 {
     open(instructions_, Command6, [this] { return new InstructionsWindow(appliedLanguage_); });
 }
 
-void Form1::lingua_Click()
+void MainWindow::openLanguageWindow()
 {
     open(options_, lingua, [this] {
         auto *options = new OptionsWindow;
-        connect(options, &OptionsWindow::languageChosen, this, &Form1::applyLanguage);
-        connect(options, &OptionsWindow::modeChosen, this, &Form1::applyMode);
+        connect(options, &OptionsWindow::languageChosen, this, &MainWindow::applyLanguage);
+        connect(options, &OptionsWindow::modeChosen, this, &MainWindow::applyMode);
         return options;
     });
 }
 
-void Form1::applyLanguage(Language language)
+void MainWindow::applyLanguage(Language language)
 {
     applyTexts<Form1Control>(language, [this](Form1Control id) { return controls_[id]; });
     appliedLanguage_ = language;
@@ -197,7 +199,7 @@ void Form1::applyLanguage(Language language)
         ranking_->setLanguage(language);
 }
 
-void Form1::applyMode(Mode mode)
+void MainWindow::applyMode(Mode mode)
 {
     for (const ModeRow &row : kModeTable) {
         const ModeState state = mode == Mode::Melee ? row.melee : row.bow;

@@ -1,7 +1,7 @@
-#include "windows/language_texts.h"
+#include "texts/language_texts.h"
 
+#include "texts/info_texts.h"
 #include "toolkit/builder.h"
-#include "windows/info_texts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -25,12 +25,12 @@ private slots:
 
 private:
     Recorder recorder_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 void TestForm1Design::init()
 {
-    form_ = std::make_unique<Form1>(recorder_.sink());
+    form_ = std::make_unique<MainWindow>(recorder_.sink(), kEnglish);
     form_->show();
     QApplication::setActiveWindow(form_.get());
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
@@ -115,4 +115,4 @@ void TestForm1Design::enterPressesOnlyTheFocusedButton()
 }
 
 QTEST_MAIN(TestForm1Design)
-#include "test_form1_design.moc"
+#include "test_main_window_design.moc"

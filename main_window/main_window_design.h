@@ -3,8 +3,8 @@
 // The main window as designed: the window, its forty controls and, for screen readers, the
 // heading of each box.
 
+#include "texts/control_names.h"
 #include "toolkit/design.h"
-#include "windows/control_names.h"
 
 #include <array>
 

@@ -10,11 +10,12 @@
 #include "core/damage.h"
 #include "core/language.h"
 #include "core/mode.h"
-#include "main_window/form1_design.h"
+#include "main_window/main_window_design.h"
 #include "toolkit/builder.h"
 #include "toolkit/designed_window.h"
 #include "toolkit/error_box.h"
 
+#include <QLocale>
 #include <QPointer>
 
 #include <optional>
@@ -33,29 +34,14 @@ class AboutWindow;
 class InstructionsWindow;
 class OptionsWindow;
 
-class Form1 : public toolkit::DesignedWindow {
+class MainWindow : public toolkit::DesignedWindow {
     Q_OBJECT
 public:
-    explicit Form1(toolkit::MessageSink sink);
-    ~Form1() override;
+    // Figures are read and written in locale (the system's, in the program).
+    MainWindow(toolkit::MessageSink sink, const QLocale &locale);
+    ~MainWindow() override;
 
     QWidget *control(Form1Control id) const { return controls_[id]; }
-
-    // Melee road
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    // Bow road
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command2archi_Click();
-    void calcolaarchi_Click();
-    // Secondary windows
-    void Command5_Click();
-    void Command6_Click();
-    void lingua_Click();
 
     // What the language and mode window reports.
     void applyLanguage(Language language);
@@ -73,6 +59,22 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The melee road
+    void confirmWeapon();    // Command1
+    void computeMelee();     // Command2
+    void showMeleeResults(); // Command3
+    void quit();             // Command4
+    // The bow road
+    void chooseBow();      // Command7
+    void chooseArrows();   // Command8
+    void applyLevel();     // Command9
+    void computeBow();     // Command2archi
+    void showBowResults(); // calcolaarchi
+    // The secondary windows
+    void openAbout();          // Command5
+    void openInstructions();   // Command6
+    void openLanguageWindow(); // lingua
+
     QLineEdit *box(Form1Control id) const;
     QComboBox *list(Form1Control id) const;
     void showControl(Form1Control id) const;
@@ -80,12 +82,12 @@ private:
     void setEnabledOf(Form1Control id, bool enabled) const;
     void fill(Form1Control id, const QStringList &items) const;
     void refuse(const QString &message);
-    void onClick(Form1Control id, void (Form1::*handler)());
+    void onClick(Form1Control id, void (MainWindow::*handler)());
     void followFocus(Form1Control pressed);
 
     // The check and computation of both roads; a pass reveals the road's display button.
     std::optional<Refusal> computeAndReveal(Form1Control displayButton);
-    void displayResults() const;
+    void writeResults() const;
     // Builds the window when it is not open and makes this window unavailable until it
     // closes, when the focus comes back to the button that opened it; then brings it to the
     // front.
@@ -94,6 +96,7 @@ private:
 
     toolkit::Controls<Form1Control, kForm1Controls.size()> controls_;
     toolkit::MessageSink sink_;
+    const QLocale locale_;
     WorkingValues values_;
     QString trueshotLevel_;
     // The language last applied, which the information windows take when they are built;

@@ -5,7 +5,7 @@
 // aimed at it, in table order.
 
 #include "core/language.h"
-#include "windows/control_names.h"
+#include "texts/control_names.h"
 
 #include <QString>
 

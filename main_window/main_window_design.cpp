@@ -1,4 +1,4 @@
-#include "main_window/form1_design.h"
+#include "main_window/main_window_design.h"
 
 namespace harmtally {
 

@@ -1,4 +1,4 @@
-#include "windows/info_texts.h"
+#include "texts/info_texts.h"
 
 namespace harmtally {
 

@@ -23,11 +23,11 @@ QString toAlignedText(std::span<const Row> rows, Mode mode);
 // RFC 4180: a header of the JSON keys, comma-separated fields quoted where needed, lines ending
 // "\r\n", numbers written with a point whatever the locale (rows computed in `locale` are read
 // back and rewritten), unknown figures empty.
-QString toCsv(std::span<const Row> rows, Mode mode, const QLocale &locale = QLocale());
+QString toCsv(std::span<const Row> rows, Mode mode, const QLocale &locale);
 
 // An array of objects, one per row, keyed name, arrows (bows), requirement, hitsPerMinute,
 // baseMin, baseMax, hitMin, hitMax, totalMin, totalMax; numbers as JSON numbers written as
 // text() writes them in the C locale, unknown figures null.
-QString toJson(std::span<const Row> rows, Mode mode, const QLocale &locale = QLocale());
+QString toJson(std::span<const Row> rows, Mode mode, const QLocale &locale);
 
 } // namespace harmtally::ranking

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 using namespace harmtally;
 
 namespace {
@@ -132,6 +134,34 @@ private slots:
         QTEST(lines ? int(result.out.count(u'\n')) : 0, "lines");
         QVERIFY2(!lines || result.out.section(u'\n', 1, 1).startsWith(out),
                  qPrintable(result.out.left(300)));
+    }
+
+    // Through bash, the program as $0: where its output goes, and what it says.
+    void failures_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        const QString rank = "\"$0\" rank --strength 100 --seconds 60";
+        const QString late = "{ sleep 1; exec \"$0\" list; } | true; exit ${PIPESTATUS[0]}";
+        // clang-format off
+        QTest::newRow("full disk") << rank + " >/dev/full" << 1 << "harmtally: cannot write the output: No space left on device\n";
+        QTest::newRow("closed output") << rank + " >&-" << 1 << "harmtally: cannot write the output: Bad file descriptor\n";
+        QTest::newRow("pipe, SIGPIPE") << late << 128 + SIGPIPE << "";
+        QTest::newRow("pipe, EPIPE") << "trap '' PIPE; " + late << 1 << "";
+        QTest::newRow("no windows' library") << "d=$(mktemp -d /tmp/harmtally.XXXXXX); cp \"$0\" \"$d\"; \"$d/harmtally\" 2>&1 | sed \"s|$d|D|; s/ (.*//\" >&2; s=${PIPESTATUS[0]}; rm -r \"$d\"; exit $s"
+            << 1 << "harmtally: the windows' library is missing, looked for D/libharmtally-windows.so and /tmp/lib/harmtally/libharmtally-windows.so\n";
+        // clang-format on
+    }
+
+    void failures()
+    {
+        QFETCH(QString, script);
+        QProcess bash;
+        bash.start("bash", {"-c", script, HARMTALLY_PROGRAM});
+        QVERIFY(bash.waitForFinished(10000));
+        QTEST(QString::fromUtf8(bash.readAllStandardError()), "err");
+        QTEST(bash.exitCode(), "status");
     }
 };
 

@@ -155,7 +155,7 @@ private slots:
         QFile file(dir.filePath("out.csv"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()),
-                 toCsv(window->model().visibleRows(), Mode::Bow));
+                 toCsv(window->model().visibleRows(), Mode::Bow, QLocale()));
         window->setFileNameAsker([&] { return dir.filePath("missing/out.csv"); });
         c.exportCsv->click();
         QVERIFY2(c.status->text().contains("Esportazione non riuscita: "),

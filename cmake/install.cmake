@@ -16,6 +16,16 @@ install(FILES ${HARMTALLY_PACKAGING_DIR}/${HARMTALLY_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${HARMTALLY_PACKAGING_DIR}/${HARMTALLY_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The manual page, compressed as Debian wants it and reproducibly (-n: no name, no time stamp).
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/harmtally.1.gz
+    COMMAND sh -c "gzip -9n < \"$0\" > \"$1\"" ${HARMTALLY_PACKAGING_DIR}/harmtally.1
+        ${CMAKE_BINARY_DIR}/harmtally.1.gz
+    DEPENDS ${HARMTALLY_PACKAGING_DIR}/harmtally.1 VERBATIM)
+add_custom_target(harmtally_manual ALL DEPENDS ${CMAKE_BINARY_DIR}/harmtally.1.gz)
+install(FILES ${CMAKE_BINARY_DIR}/harmtally.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Where bash-completion looks for a command's completion when it is first completed.
+install(FILES ${HARMTALLY_PACKAGING_DIR}/harmtally.bash-completion
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME harmtally)
 # Icon themes look icons up by the application id, not by our resource file names.
 foreach(size 16 32 48)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/images/icon-${size}.png

@@ -54,9 +54,11 @@ share=$root/usr/share
 expected="usr/bin/harmtally
 usr/lib/harmtally/libharmtally-windows.so
 usr/share/applications/$id.desktop
+usr/share/bash-completion/completions/harmtally
 usr/share/icons/hicolor/16x16/apps/$id.png
 usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/48x48/apps/$id.png
+usr/share/man/man1/harmtally.1.gz
 usr/share/metainfo/$id.metainfo.xml"
 actual=$(cd "$root" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] \

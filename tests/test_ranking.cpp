@@ -95,21 +95,30 @@ private slots:
         std::vector<Row> rows = compute({Mode::Bow, "57,5", "7", "2,5"}, italian).rows;
         rows.resize(1);
         rows.push_back({999, {"Troll's \"Bow\" \\big", "Arrows, blunt", "1E+16", "", "-0,2"}});
+        rows.push_back({998, {"Line\nfeed", "Carriage\rreturn"}}); // quoted for these alone
 
         QCOMPARE(
             toCsv(rows, Mode::Bow, italian),
             "name,arrows,requirement,hitsPerMinute,baseMin,baseMax,hitMin,hitMax,totalMin,"
             "totalMax\r\nAshwood Flatbow,Wooden Arrows,0,50,2,4,13.5,15.5,78.75,90.4166666666667"
-            "\r\n\"Troll's \"\"Bow\"\" \\big\",\"Arrows, blunt\",1E+16,,-0.2,,,,,\r\n");
+            "\r\n\"Troll's \"\"Bow\"\" \\big\",\"Arrows, blunt\",1E+16,,-0.2,,,,,\r\n"
+            "\"Line\nfeed\",\"Carriage\rreturn\",,,,,,,,\r\n");
         const QJsonArray json
             = QJsonDocument::fromJson(toJson(rows, Mode::Bow, italian).toUtf8()).array();
-        QCOMPARE(json.size(), 2); // and none when it does not parse
+        QCOMPARE(json.size(), 3); // and none when it does not parse
         QCOMPARE(json[0].toObject().value("totalMax").toDouble(), 90.4166666666667);
         QCOMPARE(json[1].toObject().value("name").toString(), rows[1].cells[0]);
         QCOMPARE(json[1].toObject().value("requirement").toDouble(), 1e16);
         QCOMPARE(json[1].toObject().value("baseMin").toDouble(), -0.2);
         QVERIFY(json[1].toObject().value("hitsPerMinute").isNull());
 
+        rows.pop_back();
+        // clang-format off
+        QCOMPARE(toAlignedText(rows, Mode::Melee),
+                 "Weapon              Str req.  Hits/min  Min base  Max base  Min per hit  Max per hit  Min total         Max total\n"
+                 "Ashwood Flatbow            0        50         2         4         13,5         15,5      78,75  90,4166666666667\n"
+                 "Troll's \"Bow\" \\big     1E+16                -0,2\n");
+        // clang-format on
         QCOMPARE(toTabSeparated(rows, Mode::Melee, Language::Italian).section(u'\n', 0, 1),
                  "Arma\tReq.\tColpi/min\tMin base\tMax base\tMin colpo\tMax colpo\tMin totale\t"
                  "Max totale\nAshwood Flatbow\t0\t50\t2\t4\t13,5\t15,5\t78,75\t90,4166666666667");

@@ -18,7 +18,7 @@ atspi=
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # A session bus of its own, with the accessibility bus on it, as a desktop would have.
 eval "$(dbus-launch --sh-syntax)"
-trap 'kill $app $atspi $DBUS_SESSION_BUS_PID 2>/dev/null; true' EXIT
+trap 'kill $app $atspi $DBUS_SESSION_BUS_PID 2>/dev/null || true' EXIT
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 atspi=$!
 

@@ -18,7 +18,7 @@ fail() { echo "small_screens: ${width}x$height at scale $scale: $*" >&2; exit 1;
 
 "$program" &
 app=$!
-trap 'kill $app 2>/dev/null; true' EXIT
+trap 'kill $app 2>/dev/null || true' EXIT
 
 # Waits for the window titled exactly $1 and checks that it is whole on the screen.
 whole() {

@@ -16,6 +16,16 @@ install(FILES ${HARMTALLY_PACKAGING_DIR}/${HARMTALLY_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${HARMTALLY_PACKAGING_DIR}/${HARMTALLY_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Debian's documentation of the package: its terms, machine-readable, and its changelog,
+# compressed as Debian wants it (gzip -9n: no name and no time stamp, so the same every build).
+set(HARMTALLY_CHANGELOG ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${HARMTALLY_CHANGELOG}
+    COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" sh ${HARMTALLY_PACKAGING_DIR}/changelog
+        ${HARMTALLY_CHANGELOG}
+    DEPENDS ${HARMTALLY_PACKAGING_DIR}/changelog VERBATIM)
+add_custom_target(harmtally_changelog ALL DEPENDS ${HARMTALLY_CHANGELOG})
+install(FILES ${HARMTALLY_PACKAGING_DIR}/copyright ${HARMTALLY_CHANGELOG}
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/harmtally)
 # Icon themes look icons up by the application id, not by our resource file names.
 foreach(size 16 32 48)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/images/icon-${size}.png
@@ -40,7 +50,7 @@ set(CPACK_PACKAGE_HOMEPAGE_URL https://harmtally.example.org)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "the Harmtally team <harmtally@example.org>")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # dpkg-shlibdeps reads the Qt and C++ runtime packages off the linked libraries, so Depends

@@ -16,13 +16,21 @@ install(FILES ${HARMTALLY_PACKAGING_DIR}/${HARMTALLY_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${HARMTALLY_PACKAGING_DIR}/${HARMTALLY_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-# The manual page, compressed as Debian wants it and reproducibly (-n: no name, no time stamp).
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/harmtally.1.gz
-    COMMAND sh -c "gzip -9n < \"$0\" > \"$1\"" ${HARMTALLY_PACKAGING_DIR}/harmtally.1
-        ${CMAKE_BINARY_DIR}/harmtally.1.gz
-    DEPENDS ${HARMTALLY_PACKAGING_DIR}/harmtally.1 VERBATIM)
-add_custom_target(harmtally_manual ALL DEPENDS ${CMAKE_BINARY_DIR}/harmtally.1.gz)
+# Compressed as Debian wants its documentation: gzip -9n (no name, no time stamp), so every
+# build writes the same bytes.
+function(harmtally_gzip source output)
+    add_custom_command(OUTPUT ${output}
+        COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" sh ${source} ${output}
+        DEPENDS ${source} VERBATIM)
+    get_filename_component(name ${output} NAME_WE)
+    add_custom_target(harmtally_gzip_${name} ALL DEPENDS ${output})
+endfunction()
+# The manual page, and the package's terms (machine-readable) and changelog.
+harmtally_gzip(${HARMTALLY_PACKAGING_DIR}/harmtally.1 ${CMAKE_BINARY_DIR}/harmtally.1.gz)
 install(FILES ${CMAKE_BINARY_DIR}/harmtally.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+harmtally_gzip(${HARMTALLY_PACKAGING_DIR}/changelog ${CMAKE_BINARY_DIR}/changelog.gz)
+install(FILES ${HARMTALLY_PACKAGING_DIR}/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/harmtally)
 # Where bash-completion looks for a command's completion when it is first completed.
 install(FILES ${HARMTALLY_PACKAGING_DIR}/harmtally.bash-completion
     DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME harmtally)
@@ -50,7 +58,7 @@ set(CPACK_PACKAGE_HOMEPAGE_URL https://harmtally.example.org)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "the Harmtally team <harmtally@example.org>")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # dpkg-shlibdeps reads the Qt and C++ runtime packages off the linked libraries, so Depends

@@ -77,24 +77,83 @@ void DesignedWindow::paintEvent(QPaintEvent *event)
     QPainter(this).drawImage(0, 0, picture_);
 }
 
-void DesignedWindow::showEvent(QShowEvent *event)
+namespace {
+
+// The frame's width on each side, as far as the window system has told (none until it has).
+QMargins frameMargins(const QWidget &window)
 {
-    QWidget::showEvent(event);
-    fitOnScreen(*this);
+    const QRect frame = window.frameGeometry(), client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
+
+// Keeps its window whole on the screen, frame included. It fits the window when it is shown, and
+// again when the frame changes: a window manager adds its frame and title bar only after the
+// window is shown, tells of them with a move, and may have shifted the window meanwhile, so the
+// fit starts again from where the program wanted the window.
+class ScreenFit : public QObject {
+    Q_OBJECT
+public:
+    explicit ScreenFit(QWidget &window)
+        : QObject(&window)
+        , window_(window)
+    {
+        window.installEventFilter(this);
+    }
+
+    // Places the client area's top left at `wanted`, or just as far from it as the frame needs to
+    // be whole on the available area: towards the top left, and never past it.
+    void fitFrom(QPoint wanted)
+    {
+        margins_ = frameMargins(window_);
+        const QScreen *screen = QGuiApplication::screenAt(wanted);
+        if (!screen)
+            screen = window_.screen();
+        const QRect area = screen->availableGeometry();
+        // A window that may shrink is made no larger than the area; a fixed one keeps its size.
+        const QSize size = window_.size()
+                               .boundedTo(area.size().shrunkBy(margins_))
+                               .expandedTo(window_.minimumSize());
+        if (size != window_.size())
+            window_.resize(size);
+        const QRect frame(wanted - QPoint(margins_.left(), margins_.top()), size.grownBy(margins_));
+        const QPoint fitted(
+            std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
+            std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+        wanted_ = fitted + QPoint(margins_.left(), margins_.top());
+        if (fitted != window_.frameGeometry().topLeft())
+            window_.move(fitted); // move() places the frame
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Show)
+            fitFrom(window_.geometry().topLeft());
+        else if ((type == QEvent::Move || type == QEvent::Resize) && window_.isVisible()
+                 && frameMargins(window_) != margins_)
+            fitFrom(wanted_);
+        else if (type == QEvent::Move)
+            wanted_ = window_.geometry().topLeft(); // moved by the player or the program
+        return false;
+    }
+
+private:
+    QWidget &window_;
+    QMargins margins_;
+    QPoint wanted_;
+};
+
+} // namespace
 
 void fitOnScreen(QWidget &window)
 {
-    const QRect frame = window.frameGeometry();
-    const QScreen *screen = QGuiApplication::screenAt(frame.center());
-    if (!screen)
-        screen = window.screen();
-    const QRect area = screen->availableGeometry();
-    const QPoint fitted(
-        std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
-        std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
-    if (fitted != frame.topLeft())
-        window.move(fitted); // move() places the frame
+    auto *fit = window.findChild<ScreenFit *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!fit)
+        fit = new ScreenFit(window);
+    fit->fitFrom(window.geometry().topLeft());
 }
 
 } // namespace harmtally::toolkit
+
+#include "designed_window.moc"

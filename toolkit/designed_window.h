@@ -14,8 +14,10 @@ namespace harmtally::toolkit {
 // The one icon of every window of the program, at 16, 32 and 48 pixels.
 QIcon programIcon();
 
-// Moves a top-level window, frame included, just enough to be whole on its screen's available
-// area, towards the top left and never past it; a window that fits stays where it is.
+// Keeps a top-level window whole on its screen's available area, frame and title bar included:
+// moves it just enough, towards the top left and never past it (a window that fits stays where
+// it is), and shrinks it to the area if it may be resized. Fits it now, when it is shown, and
+// again once the window manager's frame is known.
 void fitOnScreen(QWidget &window);
 
 class DesignedWindow : public QWidget {
@@ -24,8 +26,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    // The frame is known only once the window is shown: fit it again then.
-    void showEvent(QShowEvent *event) override;
 
 private:
     QImage picture_;

@@ -29,9 +29,9 @@ Column totalColumn(Measure measure)
 
 // A whole strength as the main window reads it. "0" in its box is the empty box, which it
 // refuses; the strength 0 is still a strength the questions reach, so it is written signed.
-QString strengthText(long long strength, const QLocale &locale)
+QString strengthText(double strength, const QLocale &locale)
 {
-    return strength == 0 ? QStringLiteral("+0") : text(double(strength), locale);
+    return strength == 0 ? QStringLiteral("+0") : text(strength, locale);
 }
 
 std::optional<double> cellNumber(const Row &row, Column column, const QLocale &locale)
@@ -350,6 +350,19 @@ std::optional<Crossing> crossing(const Pick &a, const Pick &b, Measure measure,
     return found;
 }
 
+std::vector<Crossing> crossings(std::span<const Pick> picks, const QString &level, double from,
+                                double to, const QLocale &locale)
+{
+    std::vector<Crossing> found;
+    for (std::size_t i = 0; i < picks.size(); ++i)
+        for (std::size_t j = i + 1; j < picks.size(); ++j)
+            for (Measure measure : {Measure::Max, Measure::Min})
+                if (auto c = crossing(picks[i], picks[j], measure, level, locale);
+                    c && c->strength >= from && c->strength <= to)
+                    found.push_back(*c);
+    return found;
+}
+
 std::vector<Band> bestBands(Mode mode, const QString &level, int from, int to, Measure measure,
                             const QLocale &locale)
 {
@@ -480,6 +493,29 @@ Defeat timeToDefeat(const Pick &pick, double health, const Inputs &in, const QLo
         defeat.secondsWorst = seconds(*worst);
     }
     return defeat;
+}
+
+Difference difference(const Row &row, const Row &first, Column column, const QLocale &locale)
+{
+    const std::optional<double> x = cellNumber(row, column, locale);
+    const std::optional<double> y = cellNumber(first, column, locale);
+    if (!x || !y)
+        return {};
+    return {finiteText(*x - *y, locale).value_or(QString()),
+            *y == 0 ? QString() : finiteText((*x - *y) / *y * 100, locale).value_or(QString())};
+}
+
+QString perStrengthPoint(const Pick &pick, Column column, const Inputs &in, const QLocale &locale)
+{
+    const std::optional<double> strength = number(in.strength, locale);
+    if (!strength)
+        return {};
+    const RowOutcome now = pickRow(pick, in, locale);
+    const RowOutcome next = pickRow(
+        pick, {pick.mode, strengthText(*strength + 1, locale), in.seconds, in.level}, locale);
+    if (now.refusal || next.refusal)
+        return {};
+    return difference(next.row, now.row, column, locale).amount;
 }
 
 } // namespace harmtally::ranking

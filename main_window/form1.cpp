@@ -3,7 +3,7 @@
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
 #include "main_window/mode_table.h"
-#include "ranking/ranking_window.h"
+#include "ranking_window/ranking_window.h"
 #include "windows/about_window.h"
 #include "windows/instructions_window.h"
 #include "windows/options_window.h"

@@ -4,6 +4,8 @@
 #include "catalogue/melee.h"
 #include "catalogue/names.h"
 #include "cli/names.h"
+#include "cli/plan_commands.h"
+#include "cli/shell_replies.h"
 #include "cli/shell_text.h"
 #include "core/numbers.h"
 #include "ranking/formats.h"
@@ -18,6 +20,9 @@ namespace {
 
 using namespace ranking;
 
+} // namespace
+
+// The replies every command is made of (shell_replies.h): the planning commands use them too.
 QString say(const Bilingual &text, const Context &context) { return text.in(context.language); }
 
 Outcome printed(const QString &out) { return {0, out, {}}; }
@@ -111,6 +116,8 @@ Outcome needsFigures(const Parsed &words, const char *command, const Context &co
     return misused(say(text::kNeedsFigures, context).arg(QLatin1String(command)), context);
 }
 
+namespace {
+
 Outcome list(const Parsed &words, const Context &context)
 {
     if (!words.names.isEmpty())
@@ -190,6 +197,8 @@ Outcome rank(const Parsed &words, const Context &context)
     if (words.has(Option::Level) && !number(words.value(Option::Level), context.locale))
         return refused(
             say(text::kNotANumber, context).arg(dashed(Option::Level), words.value(Option::Level)));
+    if (const Outcome bad = checkGoal(words, context); bad.status)
+        return bad;
 
     const Mode mode = bows ? Mode::Bow : Mode::Melee;
     Table table = compute({mode, words.value(Option::Strength), words.value(Option::Seconds),
@@ -205,6 +214,8 @@ Outcome rank(const Parsed &words, const Context &context)
     if (words.has(Option::Wieldable))
         keepWieldable(table.rows, words.value(Option::Strength), context.locale);
     sortByDefault(table.rows, context.locale);
+    if (hasGoal(words))
+        return rankWithGoal(words, std::move(table.rows), mode, context);
     if (format == u"csv")
         return printed(toCsv(table.rows, mode, context.locale));
     if (format == u"json")
@@ -216,7 +227,12 @@ Outcome rank(const Parsed &words, const Context &context)
 constexpr Option kListOptions[] = {Option::Bows, Option::ArrowKinds};
 constexpr Option kCalcOptions[] = {Option::Strength, Option::Seconds, Option::Arrows, Option::Level};
 constexpr Option kRankOptions[] = {Option::Strength, Option::Seconds, Option::Bows, Option::Level,
-                                   Option::Wieldable, Option::Format};
+                                   Option::Wieldable, Option::Format, Option::GoalHit,
+                                   Option::GoalTotal, Option::FoeHealth};
+constexpr Option kCompareOptions[] = {Option::Strength, Option::Seconds, Option::Level,
+                                      Option::From, Option::To, Option::Format};
+constexpr Option kPathOptions[] = {Option::Bows, Option::Level, Option::From, Option::To,
+                                   Option::By, Option::Format};
 constexpr Command kCommands[] = {
     {"list", "list [--bows | --arrows]",
      "every melee weapon's name (--bows: every bow's, --arrows: every arrow\n"
@@ -225,9 +241,18 @@ constexpr Command kCommands[] = {
      "the damage of one weapon, or of one bow with its arrow kind (and the\n"
      "      Trueshot Quiver's level): minimum and maximum per hit, then over the\n"
      "      seconds, tab-separated", kCalcOptions, calc},
-    {"rank", "rank --strength S --seconds T [--bows [--level L]] [--wieldable] [--format FORMAT]",
+    {"rank", "rank --strength S --seconds T [--bows [--level L]] [--wieldable] [--format FORMAT]\n"
+     "          [--goal-hit D | --goal-total X | --foe-health H]",
      "every melee weapon (--bows: every bow with every arrow kind), the most\n"
-     "      damage over the seconds first", kRankOptions, rank},
+     "      damage over the seconds first; with a goal, the strength it needs (or\n"
+     "      the hits and seconds a foe lasts), least first", kRankOptions, rank},
+    {"compare", "compare CHOICE CHOICE [CHOICE [CHOICE]] --strength S --seconds T [--level L]\n"
+     "          [--from A --to B] [--format FORMAT]",
+     "two to four choices side by side (a CHOICE is a weapon, or BOW/ARROWS),\n"
+     "      and the strengths from A to B (0 to 1000) at which their totals cross", kCompareOptions, compare},
+    {"path", "path [--bows [--level L]] --from A --to B [--by max|min] [--format FORMAT]",
+     "the choice that deals the most over the seconds at each whole strength\n"
+     "      from A to B, among those that strength can wield", kPathOptions, path},
 };
 // clang-format on
 

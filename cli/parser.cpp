@@ -21,7 +21,13 @@ constexpr OptionSpec kOptions[] = {
     {Option::Bows,       "bows",        nullptr,  "bows (with every arrow kind) instead of melee weapons"},
     {Option::ArrowKinds, "arrows",      nullptr,  "list: the arrow kinds"},
     {Option::Wieldable,  "wieldable",   nullptr,  "rank: leave out what asks for more strength than S"},
-    {Option::Format,     "format",      "FORMAT", "rank: text (the default), csv or json"},
+    {Option::Format,     "format",      "FORMAT", "text (the default), csv or json"},
+    {Option::From,       "from",        "A",      "compare, path: the least strength of the range"},
+    {Option::To,         "to",          "B",      "compare, path: the greatest strength of the range"},
+    {Option::By,         "by",          "MEASURE", "path: max (the default) or min, over the seconds"},
+    {Option::GoalHit,    "goal-hit",    "D",      "rank: the strength at which every hit deals D"},
+    {Option::GoalTotal,  "goal-total",  "X",      "rank: the strength at which the seconds deal X"},
+    {Option::FoeHealth,  "foe-health",  "H",      "rank: the hits and seconds a foe with H health lasts"},
 };
 // clang-format on
 

@@ -38,6 +38,12 @@ enum class Option {
     ArrowKinds, // list: the arrow kinds (spelt --arrows too)
     Wieldable,
     Format,
+    From, // compare and path: the strength range
+    To,
+    By,
+    GoalHit,
+    GoalTotal,
+    FoeHealth,
 };
 
 struct OptionSpec {

@@ -39,6 +39,21 @@ inline constexpr Bilingual kFormats{.italian = "--format vuole text, csv o json"
 inline constexpr Bilingual kBowsOrArrows{.italian
                                          = "list --bows oppure list --arrows, non entrambi",
                                          .english = "list --bows or list --arrows, not both"};
+inline constexpr Bilingual kChoices{.italian = "compare vuole da 2 a 4 scelte",
+                                    .english = "compare takes 2 to 4 choices"};
+inline constexpr Bilingual kNeedsRange{.italian = "path vuole --from e --to",
+                                       .english = "path needs --from and --to"};
+inline constexpr Bilingual kRange{.italian = "--from non può superare --to",
+                                  .english = "--from cannot be above --to"};
+inline constexpr Bilingual kWholeRange{.italian = "%1 vuole una forza intera da 0 a 1000000",
+                                       .english = "%1 needs a whole strength from 0 to 1000000"};
+inline constexpr Bilingual kBy{.italian = "--by vuole max o min", .english = "--by is max or min"};
+inline constexpr Bilingual kOneGoal{.italian = "--goal-hit, --goal-total e --foe-health: uno solo",
+                                    .english
+                                    = "--goal-hit, --goal-total and --foe-health: one at most"};
+inline constexpr Bilingual kBowNeedsSlash{
+    .italian = "'%1' è un arco: scrivere ARCO/FRECCE, come '%1/Wooden Arrows'",
+    .english = "'%1' is a bow: write BOW/ARROWS, as in '%1/Wooden Arrows'"};
 
 // Refusals (exit status 1).
 inline constexpr Bilingual kNoSuchName{.italian = "nessuna arma né arco si chiama '%1'",
@@ -62,6 +77,8 @@ inline constexpr Bilingual kLevelUnused{.italian = "--level serve solo con 'True
 inline constexpr Bilingual kRequirementUnknown{
     .italian = "il requisito di forza di '%1' è sconosciuto: niente danno da calcolare",
     .english = "the strength requirement of '%1' is unknown: no damage to compute"};
+inline constexpr Bilingual kAboveZero{.italian = "%1 vuole un numero maggiore di 0",
+                                      .english = "%1 needs a number above 0"};
 inline constexpr Bilingual kTooLarge{.italian = "il risultato è troppo grande",
                                      .english = "the result is too large"};
 inline constexpr Bilingual kCannotWrite{.italian = "impossibile scrivere l'uscita: %1",

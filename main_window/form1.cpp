@@ -3,6 +3,7 @@
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
 #include "main_window/mode_table.h"
+#include "plan_window/plan_window.h"
 #include "ranking/ranking_window.h"
 #include "windows/about_window.h"
 #include "windows/instructions_window.h"
@@ -48,6 +49,10 @@ Form1::Form1(toolkit::MessageSink sink)
     rank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(rank, &QAction::triggered, this, &Form1::openRanking);
     addAction(rank);
+    auto *plan = new QAction(QStringLiteral("Confronta e pianifica/Compare and plan"), this);
+    plan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(plan, &QAction::triggered, this, &Form1::openPlan);
+    addAction(plan);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     controls_[Command1]->setFocus();
@@ -60,6 +65,7 @@ Form1::~Form1()
     delete instructions_;
     delete options_;
     delete ranking_;
+    delete plan_;
 }
 
 QLineEdit *Form1::box(Form1Control id) const { return controls_.as<QLineEdit>(id); }
@@ -195,6 +201,8 @@ void Form1::applyLanguage(Language language)
     appliedLanguage_ = language;
     if (ranking_)
         ranking_->setLanguage(language);
+    if (plan_)
+        plan_->setLanguage(language);
 }
 
 void Form1::applyMode(Mode mode)

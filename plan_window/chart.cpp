@@ -257,7 +257,7 @@ void Chart::paintEvent(QPaintEvent *)
 
     if (data_.cursor && *data_.cursor >= data_.from && *data_.cursor <= data_.to) {
         const qreal cx = at(*data_.cursor, low_).x();
-        p.setPen(QPen(pal.color(QPalette::Highlight), 1.5));
+        p.setPen(QPen(ink, 1, Qt::DashDotLine));
         p.drawLine(QPointF(cx, plot_.top()), QPointF(cx, plot_.bottom()));
     }
 

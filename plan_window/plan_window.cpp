@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QShortcut>
 #include <QStringListModel>
 #include <QTableWidget>
@@ -143,7 +144,8 @@ PlanWindow::PlanWindow(Language language, const QLocale &locale, toolkit::Messag
     setObjectName(QStringLiteral("PlanWindow"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowIcon(toolkit::programIcon());
-    resize(1060, 800);
+    // Room for the chart and the table, within the screen's room.
+    resize(QSize(1000, 760).boundedTo(screen()->availableGeometry().size() - QSize(40, 60)));
     buildControls();
     setLanguage(language);
 }
@@ -257,7 +259,7 @@ void PlanWindow::buildControls()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(choices);
     layout->addLayout(inputs);
-    layout->addLayout(drawing, 5);
+    layout->addLayout(drawing, 4);
     layout->addWidget(c_.sentences);
     layout->addLayout(lower, 3);
     layout->addWidget(c_.status);
@@ -355,6 +357,8 @@ void PlanWindow::offerInputs(const QString &strength, const QString &seconds, co
 void PlanWindow::addTyped()
 {
     const QString typed = c_.name->text();
+    if (typed.trimmed().isEmpty())
+        return;
     std::optional<Pick> pick = ranking::findPick(typed);
     if (!pick) {
         // The completion offers every name; a name typed in another case is still meant.

@@ -1,27 +1,40 @@
 #include "app/launch.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QStringList>
 
 #include <cstdio>
 
 namespace harmtally {
 
-int launchWindows(int &argc, char **argv, bool rankingWindow)
+int launchWindows(int &argc, char **argv, bool rankingWindow, Language language)
 {
-    // Beside the program in a build tree; where the package puts it otherwise.
+    // Beside the program in a build tree; where the package puts it otherwise. The program's
+    // own place, not the current directory nor the loader's paths: a library of that name
+    // elsewhere is not ours.
     const QString here
         = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path();
     QLibrary windows;
+    QStringList tried;
     for (const char *place : {HARMTALLY_WINDOWS_BESIDE, HARMTALLY_WINDOWS_INSTALLED}) {
-        windows.setFileName(here + u'/' + QLatin1String(place));
+        windows.setFileName(QDir::cleanPath(here + u'/' + QLatin1String(place)));
+        tried.append(windows.fileName());
         if (windows.load())
             break;
     }
     using Run = int (*)(int *, char **, int);
     const auto run = reinterpret_cast<Run>(windows.resolve("harmtally_run_windows"));
     if (!run) {
-        std::fprintf(stderr, "harmtally: %s\n", qUtf8Printable(windows.errorString()));
+        constexpr Bilingual kMissing{
+            .italian = "harmtally: manca la libreria delle finestre, cercata in %1 (%2)",
+            .english = "harmtally: the windows' library is missing, looked for %1 (%2)"};
+        std::fprintf(stderr, "%s\n",
+                     qUtf8Printable(kMissing.in(language).arg(
+                         tried.join(language == Language::Italian ? QStringLiteral(" e ")
+                                                                  : QStringLiteral(" and ")),
+                         windows.errorString())));
         return 1;
     }
     return run(&argc, argv, rankingWindow);

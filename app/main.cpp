@@ -3,12 +3,11 @@
 #include "app/launch.h"
 #include "cli/command_line.h"
 
-#include <cstring>
-
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> status = harmtally::cli::run(argc, argv))
+    using namespace harmtally;
+    if (const std::optional<int> status = cli::run(argc, argv))
         return *status;
-    const bool rankingWindow = argc > 1 && std::strcmp(argv[1], "--rank-window") == 0;
-    return harmtally::launchWindows(argc, argv, rankingWindow);
+    // Qt's own options (-platform, -style) reach the windows as they were given.
+    return launchWindows(argc, argv, cli::asksForRankingWindow(argc, argv), cli::shellLanguage());
 }

@@ -3,28 +3,26 @@
 // harmtally with a command: prints its answer and ends, with no window and no display. Qt Core
 // only.
 
-#include <QLocale>
-#include <QString>
-#include <QStringList>
+#include "cli/parser.h"
 
 #include <optional>
 
 namespace harmtally::cli {
 
+// Whether argv asks for the windows: nothing but Qt's own options (-platform xcb, -style=...)
+// and --rank-window. Then argv goes to them untouched.
+bool asksForWindows(int argc, char **argv);
+bool asksForRankingWindow(int argc, char **argv);
+
 // The exit status of the command in argv, its output written to stdout and stderr; nothing when
-// argv asks for the window instead (no arguments, or only --rank-window). Creates no
-// application object.
+// argv asks for the windows. Creates no application object.
 std::optional<int> run(int argc, char **argv);
 
-// What a command prints, and its exit status: 0 done, 1 refused with the window's message,
-// 2 a usage error.
-struct Outcome {
-    int status = 0;
-    QString out;
-    QString err;
-};
+// The command in arguments (argv without the program).
+Outcome execute(const QStringList &arguments, const Context &context);
 
-// The command in arguments (argv without the program), figures read and written in locale.
-Outcome execute(const QStringList &arguments, const QLocale &locale);
+// The language of the shell's messages: Italian when the first of LC_ALL, LC_MESSAGES and LANG
+// that is set names Italian, English otherwise.
+Language shellLanguage();
 
 } // namespace harmtally::cli

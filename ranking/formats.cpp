@@ -1,6 +1,7 @@
 #include "ranking/formats.h"
 
 #include "core/numbers.h"
+#include "ranking/records.h"
 
 #include <QStringList>
 
@@ -17,46 +18,6 @@ std::vector<Column> columnsOf(Mode mode)
         if (mode == Mode::Bow || Column(c) != Column::ArrowKind)
             columns.push_back(Column(c));
     return columns;
-}
-
-// The names machines read (CSV header, JSON keys): fixed, whatever the interface language.
-QString key(Column column)
-{
-    static const char *const keys[kColumnCount]
-        = {"name",    "arrows", "requirement", "hitsPerMinute", "baseMin",
-           "baseMax", "hitMin", "hitMax",      "totalMin",      "totalMax"};
-    return QString::fromLatin1(keys[std::size_t(column)]);
-}
-
-// A figure rewritten with a point, or nothing when the cell holds none.
-std::optional<QString> cFigure(const QString &cell, const QLocale &locale)
-{
-    const std::optional<double> x = number(cell, locale);
-    return x ? std::optional(text(*x, QLocale::c())) : std::nullopt;
-}
-
-QString csvField(const QString &field)
-{
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\r')
-        && !field.contains(u'\n'))
-        return field;
-    QString quoted = field;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
-QString jsonString(const QString &s)
-{
-    QString out = QStringLiteral("\"");
-    for (QChar ch : s) {
-        if (ch == u'"' || ch == u'\\')
-            out += u'\\' + QString(ch);
-        else if (ch.unicode() < 0x20)
-            out += QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QChar(u'0'));
-        else
-            out += ch;
-    }
-    return out + u'"';
 }
 
 } // namespace
@@ -112,7 +73,7 @@ QString toCsv(std::span<const Row> rows, Mode mode, const QLocale &locale)
     const std::vector<Column> columns = columnsOf(mode);
     QStringList line;
     for (Column c : columns)
-        line.append(key(c));
+        line.append(columnKey(c));
     QString out = line.join(u',') + QStringLiteral("\r\n");
     for (const Row &row : rows) {
         line.clear();
@@ -134,7 +95,7 @@ QString toJson(std::span<const Row> rows, Mode mode, const QLocale &locale)
         out += r == 0 ? QStringLiteral("\n  {") : QStringLiteral(",\n  {");
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const QString &cell = rows[r].cells[std::size_t(columns[i])];
-            out += (i == 0 ? QString() : QStringLiteral(", ")) + jsonString(key(columns[i]))
+            out += (i == 0 ? QString() : QStringLiteral(", ")) + jsonString(columnKey(columns[i]))
                    + QStringLiteral(": ");
             out += isText(columns[i]) ? jsonString(cell)
                                       : cFigure(cell, locale).value_or(QStringLiteral("null"));

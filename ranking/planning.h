@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace harmtally::ranking {
@@ -59,6 +60,11 @@ struct Crossing {
 std::optional<Crossing> crossing(const Pick &a, const Pick &b, Measure measure,
                                  const QString &level, const QLocale &locale);
 
+// Every crossing of two of the picks whose strength lies within from..to (both included), pair
+// by pair in the picks' order, the maximum's before the minimum's.
+std::vector<Crossing> crossings(std::span<const Pick> picks, const QString &level, double from,
+                                double to, const QLocale &locale);
+
 // A run of whole strengths [from, to] in which one pick deals the most over the seconds.
 struct Band {
     int from;
@@ -94,5 +100,19 @@ struct Defeat {
     QString secondsWorst;
 };
 Defeat timeToDefeat(const Pick &pick, double health, const Inputs &in, const QLocale &locale);
+
+// One figure of `row` less the same figure of `first`, and that difference per cent of first's,
+// written as the main window writes figures; empty where a figure is unknown (the per cent also
+// where first's is 0).
+struct Difference {
+    QString amount;
+    QString percent;
+};
+Difference difference(const Row &row, const Row &first, Column column, const QLocale &locale);
+
+// What one more point of boosted strength adds to one of the pick's results (HitMin..TotalMax)
+// at in's strength: its figure there and one point higher, by the program's own computation.
+// Empty where either is unknown or refused.
+QString perStrengthPoint(const Pick &pick, Column column, const Inputs &in, const QLocale &locale);
 
 } // namespace harmtally::ranking

@@ -8,27 +8,29 @@
 using namespace harmtally;
 
 namespace {
-// The program as a shell starts it on a machine without any display; whether it loaded Qt
-// Widgets, as the dynamic loader tells.
-cli::Outcome run(const QStringList &arguments, const QString &locale, bool &widgets)
+// The program as a shell starts it on a machine without any display (with LC_ALL=en_US.UTF-8
+// unless environment says otherwise); whether it loaded Qt Widgets, as the dynamic loader tells.
+cli::Outcome run(const QStringList &arguments, const QStringList &environment, bool &widgets,
+                 const QString &program = HARMTALLY_PROGRAM)
 {
     QTemporaryDir loader;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
-    environment.insert(QStringLiteral("LD_DEBUG_OUTPUT"), loader.filePath("ld"));
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LC_NUMERIC"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("LC_ALL"), locale);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL",
+                             "LC_MESSAGES", "LC_NUMERIC", "LANG"})
+        env.remove(QString::fromLatin1(name));
+    for (const QString &entry :
+         environment.isEmpty() ? QStringList{"LC_ALL=en_US.UTF-8"} : environment)
+        env.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    env.insert(QStringLiteral("LD_DEBUG_OUTPUT"), loader.filePath("ld"));
     QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(HARMTALLY_PROGRAM), arguments);
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
     const qint64 pid = process.waitForStarted() ? process.processId() : 0;
     if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
         return {-1, {}, {}}; // a crash or an abort: no status at all
     QFile log(loader.filePath("ld.%1").arg(pid));
-    if (!log.open(QIODevice::ReadOnly))
-        return {-2, {}, {}}; // no word from the loader: nothing to judge by
-    widgets = log.readAll().contains("libQt6Widgets");
+    widgets = log.open(QIODevice::ReadOnly) && log.readAll().contains("libQt6Widgets");
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
@@ -42,56 +44,87 @@ private slots:
     void answers_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("environment");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out"); // with lines, how the second line starts
         QTest::addColumn<QString>("err");
         QTest::addColumn<int>("lines"); // 0: the output in full
-        // Status 0 prints the text on stdout; 1 and 2 on stderr, 2 with where to look for help.
+        // Status 0 prints the text on stdout; 1 and 2 one line on stderr, 2 with the help hint.
         const auto add = [](const char *tag, const QStringList &arguments, int status, QString text,
-                            int lines = 0, const char *locale = "en_US.UTF-8") {
-            if (status == 2)
-                text = "harmtally: " + text + "\nTry 'harmtally --help' for the commands.";
-            QTest::newRow(tag) << arguments << locale << status << (status ? "" : text)
-                               << (status ? text + u'\n' : "") << lines;
+                            int lines = 0, const QStringList &environment = {}) {
+            const char *hint = status == 2 && !text.contains("--help'")
+                                   ? " ('harmtally --help' lists the commands)"
+                                   : "";
+            if (status)
+                text = (text.startsWith("Harmtally ") ? text : "harmtally: " + text + hint) + u'\n';
+            QTest::newRow(tag) << arguments << environment << status << (status ? "" : text)
+                               << (status ? text : "") << lines;
         };
         const QStringList rank{"rank", "--strength", "100", "--seconds", "60"};
+        const QStringList dirk{"calc", "Rusted Dirk", "--seconds", "10"};
+        const QString dirkFigures = "7.6\t10.6\t83.6\t116.6\n";
+        const QStringList flatbow{"calc",      "Elm Flatbow", "--strength", "57",
+                                  "--seconds", "7",           "--arrows"};
         // clang-format off
-        add("Italian", {"calc", "Rusted Dirk", "--seconds", "10", "--strength", "33,0"}, 0, "7,6\t10,6\t83,6\t116,6\n", 0, "it_IT.UTF-8");
+        add("Italian", {"calc", "Rusted Dirk", "--seconds", "10", "--strength", "33,0"}, 0, "7,6\t10,6\t83,6\t116,6\n", 0, {"LC_ALL=it_IT.UTF-8"});
         add("version", {"--version"}, 0, "harmtally 2.0.2\n");
-        add("melee list", {"list"}, 0, "Rusted Dirk+1", 267);
-        add("bow list", {"list", "--bows"}, 0, "Ashwood Flatbow+1", 100);
+        add("melee list", {"list"}, 0, "Rusted Dirk+1", 269);
+        add("bow list", {"list", "--bows"}, 0, "Ashwood Flatbow+1", 99);
         add("arrows", {"list", "--arrows"}, 0, "Pinpoint Arrows", 6);
         add("rank", rank, 0, "Ancient Two-Handed Sword+3 ", 270);
         add("wieldable", rank + QStringList{"--wieldable"}, 0, "Fine Steel Mace+3 ", 121);
-        add("bows csv", rank + QStringList{"--bows", "--level", "10", "--format", "csv"}, 0, "Black Locust Composite Bow+3,Quiver of Stability,", 595);
-        add("json", rank + QStringList{"--format", "json"}, 0, "  {\"name\": \"Ancient Two-Handed Sword+3\", \"requirement\": ", 271);
-        add("help", {"--help"}, 0, "Without a command", 17);
+        add("bows csv", rank + QStringList{"--bows", "--level=10", "--format", "csv"}, 0, "Black Locust Composite Bow+3,Quiver of Stability,", 595);
+        add("json", rank + QStringList{"--format=json"}, 0, "  {\"name\": \"Ancient Two-Handed Sword+3\", \"requirement\": ", 271);
+        add("help", {"--help"}, 0, "       harmtally COMMAND [OPTIONS]", 33);
+        add("-h", {"-h"}, 0, "       harmtally COMMAND [OPTIONS]", 33);
+        add("-h after a command", {"calc", "-h"}, 0, "       harmtally COMMAND [OPTIONS]", 33);
+        add("name=value", dirk + QStringList{"--strength=33"}, 0, dirkFigures);
+        add("-- ends the options", {"calc", "--strength", "33", "--seconds", "10", "--", "Rusted Dirk"}, 0, dirkFigures);
+        add("case and blanks", {"calc", "  rusted   DIRK", "--strength", "33", "--seconds", "10"}, 0, dirkFigures);
+        add("negative value", dirk + QStringList{"--strength", "-5"}, 0, "0\t3\t0\t33\n");
+        add("-h as a value", dirk + QStringList{"--strength", "-h"}, 1, "--strength is not a number: '-h'");
+        add("Trueshot", flatbow + QStringList{"trueshot quiver", "--level", "-5"}, 0, "18.9\t26.9\t33.075\t47.075\n");
         add("no display, no command", {}, 1, messages::noDisplay());
-        add("no such weapon", {"calc", "Rusted", "--strength", "5", "--seconds", "5"}, 1, messages::weaponNotFound());
-        add("no such bow", {"calc", "Oak", "--arrows", "Wooden Arrows", "--strength", "5", "--seconds", "5"}, 1, messages::bowNotFound());
-        add("no such arrows", {"calc", "Oak Longbow", "--arrows", "Wooden", "--strength", "5", "--seconds", "5"}, 1, messages::arrowKindNotFound());
-        add("rank refused", {"rank", "--strength", "x", "--seconds", "5"}, 1, messages::invalidValue());
+        add("Qt's options", {"-style", "fusion", "--rank-window"}, 1, messages::noDisplay());
+        add("close names", {"calc", "Rusted Dirk+", "--strength", "5", "--seconds", "5"}, 1, "no weapon or bow is named 'Rusted Dirk+'; did you mean 'Rusted Dirk', 'Rusted Dirk+1' or 'Rusted Dirk+2'?");
+        add("nothing close", {"calc", "Zweihander", "--strength", "5", "--seconds", "5"}, 1, "no weapon or bow is named 'Zweihander'; 'harmtally list' shows the names");
+        add("no such arrows", flatbow + QStringList{"Wooden"}, 1, "no arrow kind is named 'Wooden'; did you mean 'Wooden Arrows'?");
+        add("zero", dirk + QStringList{"--strength", "0"}, 1, "--strength needs a number other than 0");
+        add("repeated option", rank + QStringList{"--seconds", "x"}, 2, "--seconds given twice");
+        add("rank refused", {"rank", "--strength", "5", "--seconds", "1,5"}, 1, "--seconds is not a number: '1,5'");
+        add("unknown requirement", {"calc", "Shadow Blade", "--strength", "5", "--seconds", "5"}, 1, "the strength requirement of 'Shadow Blade' is unknown: no damage to compute");
+        add("level unused", flatbow + QStringList{"Wooden Arrows", "--level", "3"}, 1, "--level is only for 'Trueshot Quiver', not for 'Wooden Arrows'");
+        add("level missing", flatbow + QStringList{"Trueshot Quiver"}, 1, "'Trueshot Quiver' needs --level, its level");
+        add("level unreadable", flatbow + QStringList{"Trueshot Quiver", "--level", "x"}, 1, "--level is not a number: 'x'");
+        add("too large", dirk + QStringList{"--strength", "1e308"}, 1, "the result is too large");
+        add("bow, no arrows", {"calc", "elm flatbow", "--strength", "5", "--seconds", "5"}, 2, "'Elm Flatbow' is a bow: calc needs --arrows with its arrow kind");
+        add("melee, arrows", dirk + QStringList{"--strength", "5", "--arrows", "Wooden Arrows"}, 2, "'Rusted Dirk' is a melee weapon: it takes no --arrows");
+        add("melee, level", dirk + QStringList{"--strength", "5", "--level", "2"}, 2, "'Rusted Dirk' is a melee weapon: it takes no --level");
+        add("two names", dirk + QStringList{"--strength", "5", "Bo"}, 2, "calc takes one weapon or bow name");
         add("unknown command", {"rnak"}, 2, "unknown command 'rnak'");
         add("unknown option", {"list", "--swords"}, 2, "unknown option '--swords'");
+        add("flag with a value", {"list", "--bows=yes"}, 2, "--bows takes no value");
         add("missing value", {"rank", "--seconds", "5", "--strength"}, 2, "--strength needs a value");
         add("missing seconds", {"calc", "Rusted Dirk", "--strength", "5"}, 2, "calc needs --strength and --seconds");
         add("level, no bows", rank + QStringList{"--level", "3"}, 2, "--level goes with --bows");
         add("bad format", rank + QStringList{"--format", "xml"}, 2, "--format is text, csv or json");
         add("bows and arrows", {"list", "--bows", "--arrows"}, 2, "list --bows or list --arrows, not both");
-        add("window and more", {"--rank-window", "list"}, 2, "'--rank-window' cannot be used here");
+        add("window and more", {"--rank-window", "list"}, 2, "--rank-window goes alone");
+        add("LANG", {"rnak"}, 2, "comando sconosciuto 'rnak' ('harmtally --help' elenca i comandi)", 0, {"LANG=it_IT.UTF-8"});
+        add("LC_MESSAGES first", {"rnak"}, 2, "unknown command 'rnak'", 0, {"LANG=it_IT.UTF-8", "LC_MESSAGES=C"});
+        add("LC_ALL first", {"rnak"}, 2, "comando sconosciuto 'rnak' ('harmtally --help' elenca i comandi)", 0, {"LC_ALL=it_IT", "LC_MESSAGES=C"});
         // clang-format on
     }
 
     void answers()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, locale);
+        QFETCH(QStringList, environment);
         QFETCH(QString, out);
         QFETCH(int, lines);
         bool widgets = true;
-        const cli::Outcome result = run(arguments, locale, widgets);
-        QCOMPARE(widgets, arguments.isEmpty()); // only the window loads Qt Widgets
+        const cli::Outcome result = run(arguments, environment, widgets);
+        QCOMPARE(widgets, arguments.isEmpty() || arguments[0] == "-style"); // only the windows
         QTEST(result.err, "err");
         QTEST(result.status, "status");
         if (lines == 0)

@@ -1,0 +1,34 @@
+#pragma once
+
+// The replies every command builds its answer from, in the shell's words (shell_text.h).
+
+#include "cli/parser.h"
+#include "core/damage.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace harmtally::cli {
+
+QString say(const Bilingual &text, const Context &context);
+Outcome printed(const QString &out);
+// "harmtally: problem", exit status 1.
+Outcome refused(const QString &problem);
+// "harmtally: problem" and where to find help, exit status 2.
+Outcome misused(const QString &problem, const Context &context);
+QString quoted(const QString &name);
+// "; did you mean 'A', 'B' or 'C'?", or where to find the names when none is close.
+QString suggestions(const QStringList &closest, const Context &context);
+
+// The names the commands take, in catalogue order.
+QStringList meleeNames();
+QStringList bowNames();
+QStringList arrowKindNames();
+
+// The window's refusal said in the shell's words, naming the option at fault.
+QString shellRefusal(Refusal::Reason reason, const Parsed &words, const QString &name,
+                     const Context &context);
+// A usage error when --strength or --seconds is missing, status 0 otherwise.
+Outcome needsFigures(const Parsed &words, const char *command, const Context &context);
+
+} // namespace harmtally::cli

@@ -1,0 +1,87 @@
+#pragma once
+
+// What the command line says, in the shell's words: one line each, after "harmtally: ", naming
+// the options. The windows keep their own messages; these never quote them.
+
+#include "core/language.h"
+
+namespace harmtally::cli::text {
+
+// Usage errors (exit status 2); the line ends with where to look for help.
+inline constexpr Bilingual kSeeHelp{.italian = " ('harmtally --help' elenca i comandi)",
+                                    .english = " ('harmtally --help' lists the commands)"};
+inline constexpr Bilingual kNoCommand{.italian = "nessun comando", .english = "no command"};
+inline constexpr Bilingual kUnknownCommand{.italian = "comando sconosciuto '%1'",
+                                           .english = "unknown command '%1'"};
+inline constexpr Bilingual kUnknownOption{.italian = "opzione sconosciuta '%1'",
+                                          .english = "unknown option '%1'"};
+inline constexpr Bilingual kNeedsValue{.italian = "%1 vuole un valore",
+                                       .english = "%1 needs a value"};
+inline constexpr Bilingual kTakesNoValue{.italian = "%1 non vuole un valore",
+                                         .english = "%1 takes no value"};
+inline constexpr Bilingual kGivenTwice{.italian = "%1 dato due volte", .english = "%1 given twice"};
+inline constexpr Bilingual kAlone{.italian = "%1 va usato da solo", .english = "%1 goes alone"};
+inline constexpr Bilingual kTakesNoName{.italian = "%1 non vuole nomi",
+                                        .english = "%1 takes no name"};
+inline constexpr Bilingual kOneName{.italian = "calc vuole un nome di arma o di arco, uno solo",
+                                    .english = "calc takes one weapon or bow name"};
+inline constexpr Bilingual kNeedsFigures{.italian = "%1 vuole --strength e --seconds",
+                                         .english = "%1 needs --strength and --seconds"};
+inline constexpr Bilingual kBowNeedsArrows{
+    .italian = "'%1' è un arco: calc vuole anche --arrows con il tipo di frecce",
+    .english = "'%1' is a bow: calc needs --arrows with its arrow kind"};
+inline constexpr Bilingual kMeleeTakesNo{.italian = "'%1' è un'arma corpo a corpo: niente %2",
+                                         .english = "'%1' is a melee weapon: it takes no %2"};
+inline constexpr Bilingual kLevelWithBows{.italian = "--level va con --bows",
+                                          .english = "--level goes with --bows"};
+inline constexpr Bilingual kFormats{.italian = "--format vuole text, csv o json",
+                                    .english = "--format is text, csv or json"};
+inline constexpr Bilingual kBowsOrArrows{.italian
+                                         = "list --bows oppure list --arrows, non entrambi",
+                                         .english = "list --bows or list --arrows, not both"};
+inline constexpr Bilingual kChoices{.italian = "compare vuole da 2 a 4 scelte",
+                                    .english = "compare takes 2 to 4 choices"};
+inline constexpr Bilingual kNeedsRange{.italian = "path vuole --from e --to",
+                                       .english = "path needs --from and --to"};
+inline constexpr Bilingual kRange{.italian = "--from non può superare --to",
+                                  .english = "--from cannot be above --to"};
+inline constexpr Bilingual kWholeRange{.italian = "%1 vuole una forza intera da 0 a 1000000",
+                                       .english = "%1 needs a whole strength from 0 to 1000000"};
+inline constexpr Bilingual kBy{.italian = "--by vuole max o min", .english = "--by is max or min"};
+inline constexpr Bilingual kOneGoal{.italian = "--goal-hit, --goal-total e --foe-health: uno solo",
+                                    .english
+                                    = "--goal-hit, --goal-total and --foe-health: one at most"};
+inline constexpr Bilingual kBowNeedsSlash{
+    .italian = "'%1' è un arco: scrivere ARCO/FRECCE, come '%1/Wooden Arrows'",
+    .english = "'%1' is a bow: write BOW/ARROWS, as in '%1/Wooden Arrows'"};
+
+// Refusals (exit status 1).
+inline constexpr Bilingual kNoSuchName{.italian = "nessuna arma né arco si chiama '%1'",
+                                       .english = "no weapon or bow is named '%1'"};
+inline constexpr Bilingual kNoSuchArrows{.italian = "nessun tipo di frecce si chiama '%1'",
+                                         .english = "no arrow kind is named '%1'"};
+inline constexpr Bilingual kDidYouMean{.italian = "; forse %1?", .english = "; did you mean %1?"};
+inline constexpr Bilingual kOr{.italian = " o ", .english = " or "};
+inline constexpr Bilingual kSeeList{.italian = "; 'harmtally list' elenca i nomi",
+                                    .english = "; 'harmtally list' shows the names"};
+inline constexpr Bilingual kZero{.italian = "%1 vuole un numero diverso da 0",
+                                 .english = "%1 needs a number other than 0"};
+inline constexpr Bilingual kNotANumber{.italian = "%1 non è un numero: '%2'",
+                                       .english = "%1 is not a number: '%2'"};
+inline constexpr Bilingual kLevelNeeded{.italian = "'%1' vuole --level, il livello",
+                                        .english = "'%1' needs --level, its level"};
+inline constexpr Bilingual kLevelUnused{.italian = "--level serve solo con 'Trueshot Quiver', non "
+                                                   "con '%1'",
+                                        .english = "--level is only for 'Trueshot Quiver', not "
+                                                   "for '%1'"};
+inline constexpr Bilingual kRequirementUnknown{
+    .italian = "il requisito di forza di '%1' è sconosciuto: niente danno da calcolare",
+    .english = "the strength requirement of '%1' is unknown: no damage to compute"};
+inline constexpr Bilingual kAboveZero{.italian = "%1 vuole un numero maggiore di 0",
+                                      .english = "%1 needs a number above 0"};
+inline constexpr Bilingual kTooLarge{.italian = "il risultato è troppo grande",
+                                     .english = "the result is too large"};
+inline constexpr Bilingual kCannotWrite{.italian = "impossibile scrivere l'uscita: %1",
+                                        .english = "cannot write the output: %1"};
+
+} // namespace harmtally::cli::text

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace harmtally::plan {
 namespace {
@@ -120,46 +121,42 @@ std::optional<Totals> totalsAt(const Pick &pick, double strength, const PlanInpu
     return Totals{one->min - (two->min - one->min), one->max - (two->max - one->max)};
 }
 
-QString signedText(double x, const QLocale &locale)
-{
-    const QString written = text(x, locale);
-    return x > 0 ? u'+' + written : written;
-}
-
 void fillColumn(ChoiceColumn &column, const ChoiceColumn *first, const PlanInputs &in,
                 const QLocale &locale)
 {
-    const ranking::RowOutcome outcome
-        = pickRow(column.pick, inputsAt(column.pick, in.strength, in), locale);
+    const ranking::Inputs at = inputsAt(column.pick, in.strength, in);
+    ranking::RowOutcome outcome = pickRow(column.pick, at, locale);
+    column.row = std::move(outcome.row);
     for (std::size_t f = 0; f <= std::size_t(Figure::TotalMax); ++f)
-        column.cells[f] = outcome.row.cells[kFirstRankingColumn + f];
+        column.cells[f] = column.row.cells[kFirstRankingColumn + f];
     if (outcome.refusal)
         column.refusal = outcome.refusal->message;
-    auto &cells = column.cells;
-    const auto figure
-        = [&](const ChoiceColumn &c, Figure f) { return number(c.cells[std::size_t(f)], locale); };
-
+    const auto put = [&](Figure f, QString figure) { column.cells[std::size_t(f)] = figure; };
     if (first) {
-        const auto difference = [&](Figure total, Figure amount, Figure percent) {
-            const auto mine = figure(column, total), theirs = figure(*first, total);
-            if (!mine || !theirs)
-                return;
-            const double d = *mine - *theirs;
-            cells[std::size_t(amount)] = signedText(d, locale);
-            if (*theirs != 0)
-                cells[std::size_t(percent)]
-                    = signedText(std::round(d / *theirs * 1000) / 10, locale) + u'%';
+        // The engine's difference, as the shell's compare gives it; the per cent to a tenth.
+        const auto signedText = [](const QString &t) {
+            return t.isEmpty() || t.startsWith(u'-') || t == u"0" ? t : u'+' + t;
         };
-        difference(Figure::TotalMax, Figure::TotalMaxDifference, Figure::TotalMaxPercent);
-        difference(Figure::TotalMin, Figure::TotalMinDifference, Figure::TotalMinPercent);
+        const auto percent = [&](const QString &t) {
+            const auto p = number(t, locale);
+            return p ? signedText(text(std::round(*p * 10) / 10, locale)) + u'%' : QString();
+        };
+        for (auto [total, amount, share] :
+             {std::tuple{Column::TotalMax, Figure::TotalMaxDifference, Figure::TotalMaxPercent},
+              std::tuple{Column::TotalMin, Figure::TotalMinDifference, Figure::TotalMinPercent}}) {
+            const auto d = ranking::difference(column.row, first->row, total, locale);
+            put(amount, signedText(d.amount));
+            put(share, percent(d.percent));
+        }
     }
-    // Per hit every choice gains a fifth of a point; over T seconds, hits per minute x T / 300.
-    if (!cells[std::size_t(Figure::HitMax)].isEmpty())
-        cells[std::size_t(Figure::PointPerHit)] = text(1.0 / 5.0, locale);
-    const auto hits = figure(column, Figure::HitsPerMinute);
+    // Exactly a fifth per hit, and hits per minute x seconds / 300 over the seconds: the
+    // difference of two rounded texts would carry their rounding (0.200000000000003).
+    if (!column.cells[std::size_t(Figure::HitMax)].isEmpty())
+        put(Figure::PointPerHit, text(1.0 / 5.0, locale));
+    const auto hits = number(column.cells[std::size_t(Figure::HitsPerMinute)], locale);
     const auto seconds = number(in.seconds, locale);
-    if (!cells[std::size_t(Figure::TotalMax)].isEmpty() && hits && seconds)
-        cells[std::size_t(Figure::PointTotal)] = text(*hits * *seconds / 300, locale);
+    if (!column.cells[std::size_t(Figure::TotalMax)].isEmpty() && hits && seconds)
+        put(Figure::PointTotal, text(*hits * *seconds / 300, locale));
 }
 
 bool inside(const std::optional<ranking::Crossing> &c, double from, double to)
@@ -225,7 +222,7 @@ Comparison compare(const std::vector<Pick> &picks, const PlanInputs &in, Languag
 {
     Comparison out;
     for (const Pick &pick : picks) {
-        ChoiceColumn column{pick, pickName(pick), {}, {}};
+        ChoiceColumn column{pick, pickName(pick), {}, {}, {}};
         fillColumn(column, out.columns.empty() ? nullptr : &out.columns.front(), in, locale);
         out.columns.push_back(std::move(column));
     }

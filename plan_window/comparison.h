@@ -58,6 +58,7 @@ struct ChoiceColumn {
     QString name;                            // pickName()
     std::array<QString, kFigureCount> cells; // empty where unknown or refused
     QString refusal;                         // the main window's message, if it refuses
+    ranking::Row row;                        // as the main window fills it
 };
 
 // One point of a chart line: damage over the seconds at a boosted strength.

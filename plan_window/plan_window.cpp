@@ -145,7 +145,7 @@ PlanWindow::PlanWindow(Language language, const QLocale &locale, toolkit::Messag
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowIcon(toolkit::programIcon());
     // Room for the chart and the table, within the screen's room.
-    resize(QSize(1000, 760).boundedTo(screen()->availableGeometry().size() - QSize(40, 60)));
+    resize(QSize(1040, 820).boundedTo(screen()->availableGeometry().size() - QSize(40, 60)));
     buildControls();
     setLanguage(language);
 }
@@ -223,7 +223,7 @@ void PlanWindow::buildControls()
     c_.table->setTabKeyNavigation(false);
     c_.table->setWordWrap(false);
     c_.table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    c_.table->verticalHeader()->setDefaultSectionSize(c_.table->fontMetrics().height() + 4);
+    c_.table->verticalHeader()->setDefaultSectionSize(c_.table->fontMetrics().height() + 2);
 
     auto *bandsBox = new QGroupBox;
     c_.melee = new QRadioButton;

@@ -98,6 +98,29 @@ void TestPlanWindow::figuresAreTheMainWindows()
             QCOMPARE(c.table->item(int(f), int(col))->text(),
                      row.cells[f + std::size_t(Column::Requirement)]);
         QVERIFY(c.readout->text().contains(row.cells[std::size_t(Column::TotalMax)]));
+        // The derived rows mean what they say, near enough for the rounding of their texts.
+        const auto figure = [&](const ranking::Row &r, Column k) {
+            return number(r.cells[std::size_t(k)], locale);
+        };
+        const auto cell = [&](Figure f) {
+            return number(c.table->item(int(f), int(col))->text().remove('%'), locale);
+        };
+        const auto near = [](std::optional<double> a, std::optional<double> b) {
+            return a.has_value() == b.has_value()
+                   && (!a || std::abs(*a - *b) < 1e-9 * (1 + std::abs(*a)));
+        };
+        const ranking::Row first
+            = mainWindowRow(window.picks()[0], typed[0], typed[1], typed[2], locale);
+        const auto total = figure(row, Column::TotalMax),
+                   firstTotal = figure(first, Column::TotalMax);
+        QVERIFY(near(cell(Figure::TotalMaxDifference), col && total && firstTotal
+                                                           ? std::optional(*total - *firstTotal)
+                                                           : std::nullopt));
+        const auto next = figure(mainWindowRow(pick, text(*number(typed[0], locale) + 1, locale),
+                                               typed[1], typed[2], locale),
+                                 Column::TotalMax);
+        QVERIFY(near(cell(Figure::PointTotal),
+                     total && next ? std::optional(*next - *total) : std::nullopt));
     }
     for (const Series &s : shown.chart.series) {
         QVERIFY(s.max.front().strength == shown.chart.from

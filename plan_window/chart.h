@@ -41,7 +41,7 @@ public:
     // The chart as drawn, without the focus frame: what "Save image" writes.
     QImage image();
 
-    QSize sizeHint() const override { return {640, 360}; }
+    QSize sizeHint() const override { return {600, 290}; }
     QSize minimumSizeHint() const override { return {320, 200}; }
 
 signals:

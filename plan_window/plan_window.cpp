@@ -247,8 +247,8 @@ void PlanWindow::buildControls()
     bandsBox->setObjectName(QStringLiteral("bestAtEachStrength"));
 
     auto *lower = new QHBoxLayout;
-    lower->addWidget(c_.table, 3);
-    lower->addWidget(bandsBox, 2);
+    lower->addWidget(c_.table, 5);
+    lower->addWidget(bandsBox, 3);
 
     c_.status = new QLabel;
     c_.status->setWordWrap(true);
@@ -259,7 +259,7 @@ void PlanWindow::buildControls()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(choices);
     layout->addLayout(inputs);
-    layout->addLayout(drawing, 4);
+    layout->addLayout(drawing, 3);
     layout->addWidget(c_.sentences);
     layout->addLayout(lower, 3);
     layout->addWidget(c_.status);
@@ -449,6 +449,14 @@ void PlanWindow::recompute()
     showReadout();
     showStatus();
     recomputeBands();
+    // The band the typed strength is in: where the player stands on the path.
+    if (const auto strength = comparison_.chart.cursor) {
+        const auto band = std::ranges::find_if(bands_, [&](const ranking::Band &b) {
+            return b.from <= *strength && *strength < b.to + 1;
+        });
+        if (band != bands_.end())
+            c_.bands->setCurrentRow(int(band - bands_.begin()));
+    }
 }
 
 void PlanWindow::showTable()

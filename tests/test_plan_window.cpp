@@ -125,6 +125,14 @@ void TestPlanWindow::figuresAreTheMainWindows()
     for (const Series &s : shown.chart.series) {
         QVERIFY(s.max.front().strength == shown.chart.from
                 && s.max.back().strength == shown.chart.to);
+        for (const auto *line : {&s.max, &s.min}) // straight, the point at 0 included
+            for (const Point &p : *line) {
+                const Point &a = line->front(), &b = line->back();
+                const double on
+                    = a.total
+                      + (b.total - a.total) * (p.strength - a.strength) / (b.strength - a.strength);
+                QVERIFY(std::abs(p.total - on) < 1e-9 * (1 + std::abs(on)));
+            }
         for (std::size_t i = 0; i < s.max.size(); ++i) {
             const QString strength = shown.chart.cursor == s.max[i].strength
                                          ? typed[0]
@@ -167,6 +175,7 @@ void TestPlanWindow::sentences_data()
     QTest::newRow("only the minimum in the range") << pair << "0" << "100" << Language::English << QStringList{"Above strength 92, Fine Steel Dagger+3 deals more over any number of seconds than Polished Hand Axe+3 (minimum; above 112 for the maximum); below it, less."};
     QTest::newRow("neither in the range") << pair << "120" << "300" << Language::English << QStringList{};
     QTest::newRow("equal speeds") << QStringList{"Rusted Dirk", "Rusted Dirk+1"} << "" << "" << Language::English << QStringList{"Against Rusted Dirk, Rusted Dirk+1 stays 1 ahead per hit at every strength (minimum; 0 for the maximum)."};
+    QTest::newRow("equal speeds, requirements apart") << QStringList{"Iron Staff", "Drachenstaff"} << "" << "" << Language::Italian << QStringList{"Rispetto a Iron Staff, Drachenstaff resta avanti di 15.4 per colpo a ogni forza (massimo; 11.4 per il minimo)."};
     QTest::newRow("equal speeds, level") << QStringList{"Wooden Club+1", "Wooden Club+2"} << "" << "" << Language::Italian << QStringList{"Wooden Club+1 e Wooden Club+2 infliggono lo stesso danno a ogni forza."};
     // clang-format on
 }
@@ -315,6 +324,7 @@ void TestPlanWindow::openedByCtrlG()
     QVERIFY(QTest::qWaitForWindowActive(&form));
     press(form, Form1Control::Command5);
     QTest::keyClick(&form, Qt::Key_G, Qt::ControlModifier);
+    form.openPlan(); // as the right-click menu would
     QVERIFY(!openWindow<QWidget>("PlanWindow"));
     openWindow<QWidget>("Form2")->close();
     type(form, Form1Control::Combo1, "Polished Hand Axe+3");

@@ -3,6 +3,7 @@
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
 #include "main_window/mode_table.h"
+#include "plan_window/plan_window.h"
 #include "ranking_window/ranking_window.h"
 #include "windows/about_window.h"
 #include "windows/instructions_window.h"
@@ -49,6 +50,10 @@ MainWindow::MainWindow(toolkit::MessageSink sink, const QLocale &locale)
     rank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(rank, &QAction::triggered, this, &MainWindow::openRanking);
     addAction(rank);
+    auto *plan = new QAction(QStringLiteral("Confronta e pianifica/Compare and plan"), this);
+    plan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(plan, &QAction::triggered, this, &MainWindow::openPlan);
+    addAction(plan);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     controls_[Command1]->setFocus();
@@ -61,6 +66,7 @@ MainWindow::~MainWindow()
     delete instructions_;
     delete options_;
     delete ranking_;
+    delete plan_;
 }
 
 QLineEdit *MainWindow::box(Form1Control id) const { return controls_.as<QLineEdit>(id); }
@@ -197,6 +203,8 @@ void MainWindow::applyLanguage(Language language)
     appliedLanguage_ = language;
     if (ranking_)
         ranking_->setLanguage(language);
+    if (plan_)
+        plan_->setLanguage(language);
 }
 
 void MainWindow::applyMode(Mode mode)

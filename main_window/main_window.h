@@ -30,6 +30,10 @@ struct Choice;
 class RankingWindow;
 } // namespace ranking
 
+namespace plan {
+class PlanWindow;
+} // namespace plan
+
 class AboutWindow;
 class InstructionsWindow;
 class OptionsWindow;
@@ -53,6 +57,9 @@ public:
     // A row chosen in the ranking window, put into the pick-list fields when the road is at the
     // choice of that kind of weapon; the reason why not otherwise.
     QString takeRankingChoice(const ranking::Choice &choice);
+    // The compare and plan window (Ctrl+G, the right-click menu), built the first time it is
+    // asked for; nothing while a secondary window has this one unavailable.
+    void openPlan();
 
 protected:
     // While a secondary window has it unavailable, the main window stays open.
@@ -106,6 +113,7 @@ private:
     QPointer<InstructionsWindow> instructions_;
     QPointer<OptionsWindow> options_;
     QPointer<ranking::RankingWindow> ranking_;
+    QPointer<plan::PlanWindow> plan_;
 };
 
 } // namespace harmtally

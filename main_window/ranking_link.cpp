@@ -19,7 +19,7 @@ void MainWindow::openRanking()
     const bool opening = !ranking_ || !ranking_->isVisible();
     if (!ranking_)
         ranking_ = new ranking::RankingWindow(
-            appliedLanguage_.value_or(Language::Italian), locale(), sink_,
+            appliedLanguage_.value_or(Language::Italian), locale_, sink_,
             [this](const ranking::Choice &choice) { return takeRankingChoice(choice); });
     ranking_->startFrom(controls_[combo2]->isHidden() ? Mode::Melee : Mode::Bow, box(Text2)->text(),
                         box(Text6)->text());

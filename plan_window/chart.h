@@ -1,0 +1,71 @@
+#pragma once
+
+// Damage over the seconds against boosted strength, drawn with QPainter: the maximum solid, the
+// minimum dashed, one colour and one marker shape per choice, each requirement marked on its
+// line, a dot at every crossing with its strength, and a cursor at the typed strength. It only
+// draws what it is given; Left and Right (Page Up and Down by ten, Home and End) and the mouse
+// ask for another cursor strength, which the window types in.
+
+#include "plan_window/comparison.h"
+
+#include <QColor>
+#include <QImage>
+#include <QLocale>
+#include <QWidget>
+
+#include <cstddef>
+
+namespace harmtally::plan {
+
+// The choice in that slot: a colour told apart by colour-blind eyes (Okabe and Ito's palette)
+// and a shape told apart in greyscale.
+QColor slotColour(std::size_t slot);
+enum class Marker { Circle, Square, Triangle, Diamond };
+Marker slotMarker(std::size_t slot);
+void drawMarker(QPainter &painter, Marker marker, QPointF centre, qreal size);
+
+class Chart : public QWidget {
+    Q_OBJECT
+public:
+    explicit Chart(const QLocale &locale, QWidget *parent = nullptr);
+
+    void setData(ChartData data);
+    const ChartData &data() const { return data_; }
+
+    // Where a strength and a total land in the widget, for the mouse and for tests.
+    QPointF at(double strength, double total) const;
+    // The round values written along each axis.
+    std::vector<double> strengthTicks() const;
+    std::vector<double> totalTicks() const;
+
+    // The chart as drawn, without the focus frame: what "Save image" writes.
+    QImage image();
+
+    QSize sizeHint() const override { return {600, 290}; }
+    QSize minimumSizeHint() const override { return {320, 200}; }
+
+signals:
+    void cursorAsked(double strength);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void layOut();
+    void askAt(qreal x);
+    QString tickText(double value) const;
+
+    QLocale locale_;
+    ChartData data_;
+    // Fixed between data changes: the totals shown and where the plot sits.
+    double low_ = 0, high_ = 1;
+    double strengthStep_ = 10, totalStep_ = 1;
+    QRectF plot_;
+    bool forImage_ = false;
+};
+
+} // namespace harmtally::plan

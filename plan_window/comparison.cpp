@@ -1,0 +1,344 @@
+#include "plan_window/comparison.h"
+
+#include "core/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+namespace harmtally::plan {
+namespace {
+
+using ranking::Column;
+
+// The first result columns of a ranking row, in the order of the table's first figures.
+constexpr std::size_t kFirstRankingColumn = std::size_t(Column::Requirement);
+static_assert(std::size_t(Column::TotalMax) - kFirstRankingColumn == std::size_t(Figure::TotalMax));
+
+constexpr Bilingual kCaptions[kFigureCount] = {
+    {.italian = "Requisito di forza", .english = "Strength requirement"},
+    {.italian = "Colpi al minuto", .english = "Hits per minute"},
+    {.italian = "Danno base minimo", .english = "Base minimum"},
+    {.italian = "Danno base massimo", .english = "Base maximum"},
+    {.italian = "Minimo per colpo", .english = "Minimum per hit"},
+    {.italian = "Massimo per colpo", .english = "Maximum per hit"},
+    {.italian = "Minimo in %1 s", .english = "Minimum over %1 s"},
+    {.italian = "Massimo in %1 s", .english = "Maximum over %1 s"},
+    {.italian = "Massimo in %1 s, rispetto alla 1ª", .english = "Maximum over %1 s, vs first"},
+    {.italian = "Massimo in %1 s, rispetto alla 1ª (%)",
+     .english = "Maximum over %1 s, vs first (%)"},
+    {.italian = "Minimo in %1 s, rispetto alla 1ª", .english = "Minimum over %1 s, vs first"},
+    {.italian = "Minimo in %1 s, rispetto alla 1ª (%)",
+     .english = "Minimum over %1 s, vs first (%)"},
+    {.italian = "Un punto di forza in più, per colpo",
+     .english = "One more strength point, per hit"},
+    {.italian = "Un punto di forza in più, in %1 s",
+     .english = "One more strength point, over %1 s"},
+};
+
+constexpr Bilingual kMaximum{.italian = "massimo", .english = "maximum"};
+constexpr Bilingual kMinimum{.italian = "minimo", .english = "minimum"};
+constexpr Bilingual kCrosses{
+    .italian = "Sopra la forza %1, %2 infligge più di %3 in qualunque numero di secondi (%4; "
+               "sopra %5 per il %6); sotto, meno.",
+    .english = "Above strength %1, %2 deals more over any number of seconds than %3 (%4; above "
+               "%5 for the %6); below it, less."};
+constexpr Bilingual kCrossesOnce{
+    .italian = "Sopra la forza %1, %2 infligge più di %3 in qualunque numero di secondi (%4); "
+               "sotto, meno.",
+    .english = "Above strength %1, %2 deals more over any number of seconds than %3 (%4); below "
+               "it, less."};
+constexpr Bilingual kStaysAhead{
+    .italian = "Rispetto a %1, %2 resta avanti di %3 per colpo a ogni forza (%4; %5 per il %6).",
+    .english = "Against %1, %2 stays %3 ahead per hit at every strength (%4; %5 for the %6)."};
+constexpr Bilingual kStaysAheadSplit{
+    .italian = "Rispetto a %1, %2 resta avanti di %3 per colpo a ogni forza (%4); per il %6 è "
+               "%1 avanti di %5.",
+    .english = "Against %1, %2 stays %3 ahead per hit at every strength (%4); for the %6, %1 "
+               "stays %5 ahead."};
+constexpr Bilingual kSame{.italian = "%1 e %2 infliggono lo stesso danno a ogni forza.",
+                          .english = "%1 and %2 deal the same at every strength."};
+constexpr Bilingual kKey[] = {
+    {.italian = "massimo", .english = "maximum"},
+    {.italian = "minimo", .english = "minimum"},
+    {.italian = "requisito", .english = "requirement"},
+    {.italian = "incrocio", .english = "crossing"},
+};
+constexpr Bilingual kStrengthTitle{.italian = "Forza castata (punti)",
+                                   .english = "Boosted strength (points)"};
+constexpr Bilingual kTotalTitle{.italian = "Danno in %1 s", .english = "Damage over %1 s"};
+constexpr Bilingual kTotalTitleUntyped{.italian = "Danno nei secondi scelti",
+                                       .english = "Damage over the seconds"};
+constexpr Bilingual kNothingChosen{.italian = "Aggiungi un'arma o un arco da confrontare.",
+                                   .english = "Add a weapon or a bow to compare."};
+constexpr Bilingual kNoSeconds{.italian = "Inserire i secondi (un numero maggiore di 0).",
+                               .english = "Enter the seconds (a number above 0)."};
+constexpr Bilingual kNoTotals{.italian = "Nessuna scelta ha totali da tracciare.",
+                              .english = "None of the choices has totals to draw."};
+constexpr Bilingual kBadRange{
+    .italian = "Intervallo del grafico non valido (da un numero a uno maggiore): uso %1–%2.",
+    .english = "Chart range not valid (from a number to a larger one): showing %1–%2."};
+
+ranking::Inputs inputsAt(const Pick &pick, const QString &strength, const PlanInputs &in)
+{
+    return {pick.mode, strength, in.seconds, in.level};
+}
+
+const QString &cell(const ranking::Row &row, Column column)
+{
+    return row.cells[std::size_t(column)];
+}
+
+struct Totals {
+    double min;
+    double max;
+};
+
+// The totals the main window shows for the pick at that strength, if it shows both.
+std::optional<Totals> totalsAt(const Pick &pick, const QString &strength, const PlanInputs &in,
+                               const QLocale &locale)
+{
+    const ranking::RowOutcome outcome = pickRow(pick, inputsAt(pick, strength, in), locale);
+    const auto min = number(cell(outcome.row, Column::TotalMin), locale);
+    const auto max = number(cell(outcome.row, Column::TotalMax), locale);
+    if (outcome.refusal || !min || !max)
+        return std::nullopt;
+    return Totals{*min, *max};
+}
+
+// Same, at a strength given as a number. The main window refuses a strength of exactly "0";
+// there the line goes on straight from the points at 1 and 2.
+std::optional<Totals> totalsAt(const Pick &pick, double strength, const PlanInputs &in,
+                               const QLocale &locale)
+{
+    const QString written = text(strength, locale);
+    if (written != u"0")
+        return totalsAt(pick, written, in, locale);
+    const auto one = totalsAt(pick, text(1, locale), in, locale);
+    const auto two = totalsAt(pick, text(2, locale), in, locale);
+    if (!one || !two)
+        return std::nullopt;
+    return Totals{one->min - (two->min - one->min), one->max - (two->max - one->max)};
+}
+
+void fillColumn(ChoiceColumn &column, const ChoiceColumn *first, const PlanInputs &in,
+                const QLocale &locale)
+{
+    const ranking::Inputs at = inputsAt(column.pick, in.strength, in);
+    ranking::RowOutcome outcome = pickRow(column.pick, at, locale);
+    column.row = std::move(outcome.row);
+    for (std::size_t f = 0; f <= std::size_t(Figure::TotalMax); ++f)
+        column.cells[f] = column.row.cells[kFirstRankingColumn + f];
+    if (outcome.refusal)
+        column.refusal = outcome.refusal->message;
+    const auto put = [&](Figure f, QString figure) { column.cells[std::size_t(f)] = figure; };
+    if (first) {
+        // The engine's difference, as the shell's compare gives it; the per cent to a tenth.
+        const auto signedText = [](const QString &t) {
+            return t.isEmpty() || t.startsWith(u'-') || t == u"0" ? t : u'+' + t;
+        };
+        const auto percent = [&](const QString &t) {
+            const auto p = number(t, locale);
+            return p ? signedText(text(std::round(*p * 10) / 10, locale)) + u'%' : QString();
+        };
+        for (auto [total, amount, share] :
+             {std::tuple{Column::TotalMax, Figure::TotalMaxDifference, Figure::TotalMaxPercent},
+              std::tuple{Column::TotalMin, Figure::TotalMinDifference, Figure::TotalMinPercent}}) {
+            const auto d = ranking::difference(column.row, first->row, total, locale);
+            put(amount, signedText(d.amount));
+            put(share, percent(d.percent));
+        }
+    }
+    // Exactly a fifth per hit, and hits per minute x seconds / 300 over the seconds: the
+    // difference of two rounded texts would carry their rounding (0.200000000000003).
+    if (!column.cells[std::size_t(Figure::HitMax)].isEmpty())
+        put(Figure::PointPerHit, text(1.0 / 5.0, locale));
+    const auto hits = number(column.cells[std::size_t(Figure::HitsPerMinute)], locale);
+    const auto seconds = number(in.seconds, locale);
+    if (!column.cells[std::size_t(Figure::TotalMax)].isEmpty() && hits && seconds)
+        put(Figure::PointTotal, text(*hits * *seconds / 300, locale));
+}
+
+bool inside(const std::optional<ranking::Crossing> &c, double from, double to)
+{
+    return c && c->strength >= from && c->strength <= to;
+}
+
+QString measureWord(Measure measure, Language language)
+{
+    return (measure == Measure::Max ? kMaximum : kMinimum).in(language);
+}
+
+// A pair with equal hits per minute: its per-hit damages stay the same distance apart.
+QString levelSentence(const ChoiceColumn &a, const ChoiceColumn &b, Language language,
+                      const QLocale &locale)
+{
+    const auto read
+        = [&](const ChoiceColumn &c, Figure f) { return number(c.cells[std::size_t(f)], locale); };
+    const auto reqA = read(a, Figure::Requirement), reqB = read(b, Figure::Requirement);
+    const auto minA = read(a, Figure::BaseMin), minB = read(b, Figure::BaseMin);
+    const auto maxA = read(a, Figure::BaseMax), maxB = read(b, Figure::BaseMax);
+    if (!reqA || !reqB || !minA || !minB || !maxA || !maxB)
+        return {};
+    // Per hit: base + (strength - requirement) / 5; the strength cancels out.
+    const double shift = (*reqA - *reqB) / 5;
+    const double dMax = *maxA - *maxB - shift, dMin = *minA - *minB - shift;
+    if (dMax == 0 && dMin == 0)
+        return kSame.in(language).arg(a.name, b.name);
+    // The sentence leads with the maximum unless it is level.
+    const bool byMax = dMax != 0;
+    const double lead = byMax ? dMax : dMin, other = byMax ? dMin : dMax;
+    const ChoiceColumn &ahead = lead > 0 ? a : b, &behind = lead > 0 ? b : a;
+    const bool split = other * lead < 0;
+    const Measure first = byMax ? Measure::Max : Measure::Min;
+    const Measure second = byMax ? Measure::Min : Measure::Max;
+    return (split ? kStaysAheadSplit : kStaysAhead)
+        .in(language)
+        .arg(behind.name, ahead.name, text(std::abs(lead), locale), measureWord(first, language),
+             text(std::abs(other), locale), measureWord(second, language));
+}
+
+} // namespace
+
+QString caption(Figure figure, const QString &seconds, Language language)
+{
+    const QString words = kCaptions[std::size_t(figure)].in(language);
+    return words.contains(u"%1") ? words.arg(seconds.trimmed()) : words;
+}
+
+std::pair<double, double> defaultRange(const std::vector<Pick> &picks, const QLocale &locale)
+{
+    double highest = 0;
+    for (const Pick &pick : picks) {
+        const ranking::RowOutcome outcome = pickRow(pick, inputsAt(pick, {}, {}), locale);
+        if (const auto req = number(cell(outcome.row, Column::Requirement), locale))
+            highest = std::max(highest, *req);
+    }
+    return {0, highest + 100};
+}
+
+Comparison compare(const std::vector<Pick> &picks, const PlanInputs &in, Language language,
+                   const QLocale &locale)
+{
+    Comparison out;
+    for (const Pick &pick : picks) {
+        ChoiceColumn column{pick, pickName(pick), {}, {}, {}};
+        fillColumn(column, out.columns.empty() ? nullptr : &out.columns.front(), in, locale);
+        out.columns.push_back(std::move(column));
+    }
+
+    ChartData &chart = out.chart;
+    const auto [defaultFrom, defaultTo] = defaultRange(picks, locale);
+    const auto typedOr = [&](const QString &typed, double fallback) {
+        return typed.trimmed().isEmpty() ? std::optional(fallback) : number(typed, locale);
+    };
+    const auto from = typedOr(in.from, defaultFrom), to = typedOr(in.to, defaultTo);
+    if (from && to && *from < *to) {
+        chart.from = *from;
+        chart.to = *to;
+    } else {
+        chart.from = defaultFrom;
+        chart.to = defaultTo;
+        out.rangeNote
+            = kBadRange.in(language).arg(text(defaultFrom, locale), text(defaultTo, locale));
+    }
+    chart.cursor = number(in.strength, locale);
+    chart.xTitle = kStrengthTitle.in(language);
+    for (const Bilingual &word : kKey)
+        chart.key << word.in(language);
+    const auto seconds = number(in.seconds, locale);
+    chart.yTitle = seconds ? kTotalTitle.in(language).arg(in.seconds.trimmed())
+                           : kTotalTitleUntyped.in(language);
+
+    for (std::size_t slot = 0; slot < picks.size(); ++slot) {
+        const Pick &pick = picks[slot];
+        std::vector<double> strengths{chart.from, chart.to};
+        const auto req = number(out.columns[slot].cells[std::size_t(Figure::Requirement)], locale);
+        const bool reqInside = req && *req > chart.from && *req < chart.to;
+        if (reqInside)
+            strengths.push_back(*req);
+        if (chart.cursor && *chart.cursor > chart.from && *chart.cursor < chart.to)
+            strengths.push_back(*chart.cursor);
+        std::ranges::sort(strengths);
+        Series series{slot, {}, {}, reqInside ? req : std::nullopt};
+        bool whole = true;
+        for (double s : strengths) {
+            // At the cursor, the strength exactly as typed: the figures the table shows.
+            const auto totals = chart.cursor && s == *chart.cursor
+                                    ? totalsAt(pick, in.strength, in, locale)
+                                    : totalsAt(pick, s, in, locale);
+            if (!totals) {
+                whole = false;
+                break;
+            }
+            series.max.push_back({s, totals->max});
+            series.min.push_back({s, totals->min});
+        }
+        if (whole)
+            chart.series.push_back(std::move(series));
+    }
+    if (picks.empty())
+        chart.emptyNote = kNothingChosen.in(language);
+    else if (chart.series.empty())
+        chart.emptyNote = (seconds ? kNoTotals : kNoSeconds).in(language);
+
+    const auto hasLine = [&](const Pick &pick) {
+        return std::ranges::any_of(chart.series,
+                                   [&](const Series &s) { return picks[s.slot] == pick; });
+    };
+    for (std::size_t i = 0; i < picks.size(); ++i) {
+        for (std::size_t j = i + 1; j < picks.size(); ++j) {
+            const auto max = crossing(picks[i], picks[j], Measure::Max, in.level, locale);
+            const auto min = crossing(picks[i], picks[j], Measure::Min, in.level, locale);
+            for (const auto &c : {max, min}) {
+                if (!inside(c, chart.from, chart.to) || !hasLine(c->ahead))
+                    continue;
+                const auto totals = totalsAt(c->ahead, c->strength, in, locale);
+                if (totals)
+                    chart.crossings.push_back(
+                        {c->measure, c->strength,
+                         c->measure == Measure::Max ? totals->max : totals->min,
+                         text(c->strength, locale)});
+            }
+
+            const ChoiceColumn &a = out.columns[i], &b = out.columns[j];
+            if (inside(max, chart.from, chart.to) || inside(min, chart.from, chart.to)) {
+                const auto &lead = inside(max, chart.from, chart.to) ? max : min;
+                const auto &other = &lead == &max ? min : max;
+                const QString ahead = pickName(lead->ahead), behind = pickName(lead->behind);
+                const QString leadWord = measureWord(lead->measure, language);
+                out.sentences << (other ? kCrosses.in(language).arg(
+                                      text(lead->strength, locale), ahead, behind, leadWord,
+                                      text(other->strength, locale),
+                                      measureWord(other->measure, language))
+                                        : kCrossesOnce.in(language).arg(
+                                            text(lead->strength, locale), ahead, behind, leadWord));
+                continue;
+            }
+            const QString hitsA = a.cells[std::size_t(Figure::HitsPerMinute)];
+            if (!hitsA.isEmpty() && hitsA == b.cells[std::size_t(Figure::HitsPerMinute)]) {
+                const QString sentence = levelSentence(a, b, language, locale);
+                if (!sentence.isEmpty())
+                    out.sentences << sentence;
+            }
+        }
+    }
+    return out;
+}
+
+QString toTabSeparated(const Comparison &comparison, const QString &seconds, Language language)
+{
+    QString out;
+    for (const ChoiceColumn &column : comparison.columns)
+        out += u'\t' + column.name;
+    out += u'\n';
+    for (std::size_t f = 0; f < kFigureCount; ++f) {
+        out += caption(Figure(f), seconds, language);
+        for (const ChoiceColumn &column : comparison.columns)
+            out += u'\t' + column.cells[f];
+        out += u'\n';
+    }
+    return out;
+}
+
+} // namespace harmtally::plan

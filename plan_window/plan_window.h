@@ -1,0 +1,116 @@
+#pragma once
+
+// Compare and plan: up to four choices side by side, their damage over the seconds drawn
+// against boosted strength with the strengths where one overtakes another, those crossings
+// written out, and the best choice at each strength, the path a player follows while training.
+// A plain window of its own, built the first time it is asked for; closing it never ends the
+// program. Every figure is the main window's own text for that choice and strength.
+
+#include "core/language.h"
+#include "plan_window/comparison.h"
+#include "ranking/planning.h"
+#include "toolkit/error_box.h"
+
+#include <QLocale>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+
+namespace harmtally::plan {
+
+class Chart;
+
+class PlanWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr std::size_t kMaxChoices = 4;
+
+    PlanWindow(Language language, const QLocale &locale, toolkit::MessageSink sink);
+    ~PlanWindow() override;
+
+    void setLanguage(Language language);
+
+    // Adds a choice after the others; false when four are compared already or it is one of them.
+    bool addPick(const ranking::Pick &pick);
+    // Compares these instead (the first four, each once).
+    void setPicks(const std::vector<ranking::Pick> &picks);
+    const std::vector<ranking::Pick> &picks() const { return picks_; }
+    // The catalogue whose best choice at each strength is listed.
+    void setCatalogue(Mode mode);
+    // Types the strength, seconds and Trueshot level into the boxes still empty.
+    void offerInputs(const QString &strength, const QString &seconds, const QString &level);
+
+    // Where "Save image" writes; an empty name cancels. A save dialog unless replaced.
+    void setFileNameAsker(std::function<QString()> ask) { askFileName_ = std::move(ask); }
+
+    struct Controls {
+        QLineEdit *name; // a choice to add, completed from the catalogues
+        QPushButton *add;
+        QLineEdit *strength;
+        QLineEdit *seconds;
+        QLineEdit *level; // shown while a choice needs it
+        QLineEdit *from;  // the chart's range; empty: its default
+        QLineEdit *to;
+        QPushButton *copy;
+        QPushButton *saveImage;
+        Chart *chart;
+        QLabel *readout; // every value at the cursor
+        QLabel *sentences;
+        QTableWidget *table;
+        QRadioButton *melee; // the best at each strength: which catalogue
+        QRadioButton *bows;
+        QCheckBox *byMinimum;
+        QListWidget *bands;
+        QPushButton *takeBand;
+        QLabel *status;
+    };
+    const Controls &controls() const { return c_; }
+    const Comparison &comparison() const { return comparison_; }
+    const std::vector<ranking::Band> &bands() const { return bands_; }
+
+    // Copies the side-by-side table as tab-separated text (Ctrl+C).
+    void copyTable();
+    // Writes the chart as a PNG where the asker says; a failure is said in the error box.
+    void saveImage();
+
+private:
+    void buildControls();
+    void addTyped();
+    void removePick(std::size_t slot);
+    void recompute();
+    void recomputeBands();
+    void showChoices();
+    void showTable();
+    void showReadout();
+    void showStatus();
+    void takeBand();
+    void moveCursor(double strength);
+    QString askSaveFileName();
+
+    Language language_;
+    QLocale locale_;
+    toolkit::MessageSink sink_;
+    std::function<QString()> askFileName_;
+    std::vector<ranking::Pick> picks_;
+    Comparison comparison_;
+    std::vector<ranking::Band> bands_;
+    Controls c_{};
+    QHBoxLayout *chips_ = nullptr; // one per choice: its marker, name and remove button
+    QLabel *nameLabel_ = nullptr;
+    std::vector<QLabel *> inputLabels_; // strength, seconds, level, from, to
+    QString bandsFor_;                  // the inputs the bands were found for
+    QString note_;                      // what the last action did, until the next one
+};
+
+} // namespace harmtally::plan

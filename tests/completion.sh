@@ -26,6 +26,7 @@ offers()
 
 offers $'list\ncalc\nrank\n--rank-window\n--help\n--version' harmtally ''
 offers '--format' harmtally rank --strength 5 --f
+offers $'--bows\n--arrows\n--help' harmtally list ''
 offers $'text\ncsv\njson' harmtally rank --format ''
 offers $'Rusted\\ Dirk\nRusted\\ Dirk+1\nRusted\\ Dirk+2' harmtally calc 'Rusted\ Di'
 offers $'Rusted Dirk\nRusted Dirk+1\nRusted Dirk+2\nRusted Dagger\nRusted Dagger+1\nRusted Dagger+2\nRusted Dagger+3' harmtally calc '"Rusted D'
@@ -35,7 +36,7 @@ offers 'Pinpoint\ Arrows' harmtally calc 'Elm\ Flatbow' --arrows Pin
 offers '' harmtally calc Bo --strength ''
 # And as a person types it: Tab in an interactive bash on a terminal, then Enter.
 typed=$(python3 - "$1" "$2" <<'PY'
-import os, pty, sys, time
+import os, pty, select, sys, time
 source, programs = sys.argv[1:3]
 pid, fd = pty.fork()
 if pid == 0:
@@ -50,7 +51,8 @@ for line in ["source /usr/share/bash-completion/bash_completion; "
     os.write(fd, line.encode())
     time.sleep(1)
 out = b""
-while True:
+deadline = time.monotonic() + 10 # a quote left open keeps bash waiting for more
+while select.select([fd], [], [], max(0, deadline - time.monotonic()))[0]:
     try:
         chunk = os.read(fd, 4096)
     except OSError:
@@ -58,6 +60,7 @@ while True:
     if not chunk:
         break
     out += chunk
+os.kill(pid, 9)
 sys.stdout.write(out.decode(errors="replace").replace("\r", ""))
 PY
 )

@@ -1,6 +1,7 @@
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
 #include "cli/command_line.h"
+#include "cli/names.h"
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "ranking/ranking.h"
@@ -265,6 +266,25 @@ private slots:
         QTEST(lines ? int(result.out.count(u'\n')) : 0, "lines");
         QVERIFY2(!lines || result.out.section(u'\n', 1, 1).startsWith(out),
                  qPrintable(result.out.left(300)));
+    }
+
+    // Names the catalogues do not have: two that differ only in case and blanks.
+    void names_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("found"); // -1: none
+        QTest::addColumn<QStringList>("closest");
+        QTest::newRow("exact first") << "a  b" << 1 << QStringList{};
+        QTest::newRow("two alike") << "A  b" << -1 << QStringList{"A B", "a  b", "Ab"};
+        QTest::newRow("one alike") << " ab " << 2 << QStringList{};
+    }
+
+    void names()
+    {
+        QFETCH(QString, typed);
+        const cli::NameMatch match = cli::matchName({"A B", "a  b", "Ab"}, typed);
+        QTEST(int(match.found.value_or(-1)), "found");
+        QTEST(match.closest, "closest");
     }
 
     // Through bash, the program as $0: where its output goes, and what it says.

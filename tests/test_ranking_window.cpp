@@ -281,7 +281,7 @@ private slots:
         QTest::newRow("right, narrowed") << QRect(100, 300, 340, 380) << QRect(440, 200, 560, 500);
         QTest::newRow("left") << QRect(640, 20, 340, 380) << QRect(40, 20, 600, 500);
         QTest::newRow("below") << QRect(350, 0, 340, 380) << QRect(350, 380, 600, 320);
-        QTest::newRow("no room: over it") << QRect(350, 250, 340, 380) << QRect(350, 200, 600, 500);
+        QTest::newRow("no room: over it") << QRect(350, 250, 340, 380) << QRect(0, 200, 600, 500);
     }
 
     void placedBeside()

@@ -24,7 +24,7 @@ void MainWindow::openRanking()
     ranking_->startFrom(controls_[combo2]->isHidden() ? Mode::Melee : Mode::Bow, box(Text2)->text(),
                         box(Text6)->text());
     if (opening)
-        ranking_->placeBeside(frameGeometry());
+        ranking_->placeBeside(*this);
     ranking_->show();
     toolkit::fitOnScreen(*ranking_);
     ranking_->raise();

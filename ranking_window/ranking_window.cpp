@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <system_error>
+#include <utility>
 
 namespace harmtally::ranking {
 
@@ -48,15 +49,18 @@ QRect besideWindow(const QRect &other, QSize wanted, QSize least, const QRect &a
     };
     const int top = within(other.top(), wanted.height(), available.top(), available.bottom());
     const int left = within(other.left(), wanted.width(), available.left(), available.right());
-    if (const int room = available.right() - other.right(); room >= least.width())
-        return {other.right() + 1, top, std::min(wanted.width(), room), wanted.height()};
-    if (const int room = other.left() - available.left(); room >= least.width()) {
-        const int width = std::min(wanted.width(), room);
+    const int right = available.right() - other.right(), leftRoom = other.left() - available.left();
+    if (right >= least.width())
+        return {other.right() + 1, top, std::min(wanted.width(), right), wanted.height()};
+    if (leftRoom >= least.width()) {
+        const int width = std::min(wanted.width(), leftRoom);
         return {other.left() - width, top, width, wanted.height()};
     }
     if (const int room = available.bottom() - other.bottom(); room >= least.height())
         return {left, other.bottom() + 1, wanted.width(), std::min(wanted.height(), room)};
-    return {left, top, wanted.width(), wanted.height()};
+    // Over it, then, against the screen's edge on its roomier side, covering as little as can be.
+    return {right >= leftRoom ? available.right() + 1 - wanted.width() : available.left(), top,
+            wanted.width(), wanted.height()};
 }
 
 RankingWindow::RankingWindow(Language language, const QLocale &locale, toolkit::MessageSink sink,
@@ -209,19 +213,35 @@ void RankingWindow::startFrom(Mode mode, const QString &strength, const QString 
         c_.table->selectRow(0);
 }
 
-void RankingWindow::placeBeside(const QRect &otherFrame)
+void RankingWindow::placeBeside(const QWidget &other)
 {
+    const auto marginsOf = [](const QWidget &window) {
+        const QRect inner = window.geometry(), outer = window.frameGeometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    };
+    const QRect otherFrame = other.frameGeometry();
     const QScreen *where = QGuiApplication::screenAt(otherFrame.center());
     const QRect available = (where ? where : screen())->availableGeometry();
-    // Known once a window manager has framed the window; none before.
-    const QMargins frame(x() - frameGeometry().x(), y() - frameGeometry().y(),
-                         frameGeometry().right() - geometry().right(),
-                         frameGeometry().bottom() - geometry().bottom());
+    // Until the window manager has framed this window, its frame is taken to be the other's.
+    const bool framed = frameGeometry() != geometry();
+    const QMargins frame = framed ? marginsOf(*this) : marginsOf(other);
+    besideOf_ = framed ? nullptr : &other;
     const QSize edges(frame.left() + frame.right(), frame.top() + frame.bottom());
-    const QRect placed
-        = besideWindow(otherFrame, QSize(std::max(width(), wantedWidth_), height()) + edges,
-                       minimumSizeHint() + edges, available);
-    setGeometry(placed.marginsRemoved(frame));
+    // A table of a few rows answers nothing: below it only with two thirds of the height.
+    const QSize wanted = QSize(std::max(width(), wantedWidth_), height()) + edges;
+    const QSize least = minimumSizeHint().expandedTo({0, wanted.height() * 2 / 3}) + edges;
+    setGeometry(besideWindow(otherFrame, wanted, least, available).marginsRemoved(frame));
+}
+
+// The window manager frames a window after it is shown, without a move, and the other window
+// may be framed only then too: once this one is framed and active, it is placed again.
+bool RankingWindow::event(QEvent *event)
+{
+    const bool done = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate && besideOf_ && frameGeometry() != geometry())
+        placeBeside(*std::exchange(besideOf_, nullptr));
+    return done;
 }
 
 void RankingWindow::recompute()

@@ -10,6 +10,7 @@
 #include "toolkit/error_box.h"
 
 #include <QLocale>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -59,7 +60,7 @@ public:
     void startFrom(Mode mode, const QString &strength, const QString &seconds);
     // Sizes and moves the window, frame included, beside the other window's frame on the screen
     // that shows it.
-    void placeBeside(const QRect &otherFrame);
+    void placeBeside(const QWidget &other);
 
     // Where "Export CSV" writes; an empty name cancels. A save dialog unless replaced.
     void setFileNameAsker(std::function<QString()> ask) { askFileName_ = std::move(ask); }
@@ -81,6 +82,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void buildControls();
@@ -111,10 +113,11 @@ private:
     }
     RankingTableModel *source_ = nullptr;
     RankingProxyModel *proxy_ = nullptr;
-    std::optional<Mode> fittedFor_; // the mode the columns were last sized for
-    int wantedWidth_ = 0;           // wide enough to show every column
-    QString refusal_;               // the ranking's, for the inputs typed
-    QString note_;                  // what the last action did, until the inputs change
+    std::optional<Mode> fittedFor_;    // the mode the columns were last sized for
+    int wantedWidth_ = 0;              // wide enough to show every column
+    QPointer<const QWidget> besideOf_; // to be placed beside once framed
+    QString refusal_;                  // the ranking's, for the inputs typed
+    QString note_;                     // what the last action did, until the inputs change
 };
 
 } // namespace harmtally::ranking

@@ -31,7 +31,7 @@ private slots:
         offered.clear();
         errors.clear();
         window = std::make_unique<RankingWindow>(
-            Language::Italian, english, [this](QWidget *, const QString &e) { errors << e; },
+            Language::Italian, italian, [this](QWidget *, const QString &e) { errors << e; },
             [this](const Choice &c) {
                 offered << c;
                 return reason;
@@ -50,6 +50,7 @@ private slots:
         QTest::addColumn<Qt::SortOrder>("order");
         QTest::addColumn<QString>("ends"); // the first row and the last
         // clang-format off
+        QTest::newRow("as opened") << Column::TotalMax << 0 << Qt::DescendingOrder << "Ancient Two-Handed Sword+3…Runed Halberd";
         QTest::newRow("requirement up") << Column::Requirement << 1 << Qt::AscendingOrder << "Rusted Dirk…Shadow Blade";
         QTest::newRow("requirement down") << Column::Requirement << 2 << Qt::DescendingOrder << "Ancient Two-Handed Sword…Shadow Blade";
         QTest::newRow("arrows up") << Column::ArrowKind << 1 << Qt::AscendingOrder << "Bone-Tipped Arrows…Wooden Arrows";
@@ -93,7 +94,7 @@ private slots:
         QTest::newRow("accepted") << false << "12" << "" << false << "269 armi" << 269;
         QTest::newRow("search, any case") << false << "12" << "dIRK" << false << "269 armi, 263 nascoste (263 dalla ricerca)" << 6;
         QTest::newRow("wieldable, unknown kept") << false << "12" << "" << true << "269 armi, 247 nascoste (247 oltre la tua forza)" << 22;
-        QTest::newRow("arrow kind searched, no level") << true << "1000" << "pinPOINT" << true << "594 archi con frecce, 495 nascosti (495 dalla ricerca) — Trueshot Quiver senza cifre: inserire il livello Trueshot." << 99;
+        QTest::newRow("arrow kind searched, no level") << true << "100" << "pinPOINT" << true << "594 archi con frecce, 506 nascosti (495 dalla ricerca, 11 oltre la tua forza) — Trueshot Quiver senza cifre: inserire il livello Trueshot." << 88;
         // clang-format on
     }
 
@@ -119,7 +120,7 @@ private slots:
         for (int r = 0; r < window->model().rowCount(); ++r) {
             const QString need = row(r).cells[std::size_t(Column::Requirement)];
             QCOMPARE(window->model().index(r, 0).data(Qt::ToolTipRole).toString(),
-                     number(need, english) > number(strength, english).value_or(1e300)
+                     number(need, italian) > number(strength, italian).value_or(1e300)
                          ? "Richiede forza " + need
                          : QString());
         }
@@ -227,7 +228,7 @@ private slots:
         QCOMPARE(errors.size(), int(!reason.isEmpty()));
         if (reason.isEmpty()) {
             QCOMPARE(QString::fromUtf8(old.readAll()),
-                     toCsv(window->model().visibleRows(), Mode::Bow, english));
+                     toCsv(window->model().visibleRows(), Mode::Bow, italian));
             QVERIFY(c.status->text().endsWith(
                 QString("Esportate %1 righe in %2").arg(window->model().rowCount()).arg(path)));
             QVERIFY(window->model().rowCount() < 594);
@@ -280,7 +281,7 @@ private slots:
         QTest::newRow("right, narrowed") << QRect(100, 300, 340, 380) << QRect(440, 200, 560, 500);
         QTest::newRow("left") << QRect(640, 20, 340, 380) << QRect(40, 20, 600, 500);
         QTest::newRow("below") << QRect(350, 0, 340, 380) << QRect(350, 380, 600, 320);
-        QTest::newRow("no room: over it") << QRect(350, 250, 340, 380) << QRect(350, 200, 600, 500);
+        QTest::newRow("no room: over it") << QRect(350, 250, 340, 380) << QRect(0, 200, 600, 500);
     }
 
     void placedBeside()
@@ -294,7 +295,7 @@ private slots:
 private:
     const Row &row(int r) const { return window->model().rowAt(r); }
 
-    const QLocale english{QLocale::English, QLocale::UnitedStates};
+    const QLocale italian{QLocale::Italian, QLocale::Italy}; // figures with a comma
     std::unique_ptr<RankingWindow> window;
     QList<Choice> offered;
     QStringList errors;

@@ -1,5 +1,7 @@
 #include "ranking_window/ranking_table_model.h"
 
+#include "core/numbers.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -19,6 +21,9 @@ void RankingTableModel::setRows(Mode mode, std::vector<Row> rows)
     mode_ = mode;
     rows_ = std::move(rows);
     keys_.resize(rows_.size() * kColumnCount);
+    // The goal's cells belong to the rows they were made for; setGoal() makes them anew.
+    goalCells_.clear();
+    goalKeys_.assign(rows_.size() * goalColumns(goal_).size(), SortKey{});
     for (std::size_t r = 0; r < rows_.size(); ++r)
         for (std::size_t c = 0; c < kColumnCount; ++c)
             keys_[r * kColumnCount + c] = sortKey(rows_[r], Column(c), locale_);
@@ -31,7 +36,27 @@ void RankingTableModel::setRows(Mode mode, std::vector<Row> rows)
 void RankingTableModel::setLanguage(Language language)
 {
     language_ = language;
-    emit headerDataChanged(Qt::Horizontal, 0, int(kColumnCount) - 1);
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
+void RankingTableModel::setGoal(GoalKind kind, std::vector<QStringList> cells)
+{
+    const bool sameColumns = goalColumns(kind).size() == goalColumns(goal_).size();
+    if (!sameColumns)
+        beginResetModel();
+    goal_ = kind;
+    goalCells_ = std::move(cells);
+    const std::size_t count = goalColumns(kind).size();
+    goalKeys_.assign(rows_.size() * count, SortKey{});
+    for (std::size_t r = 0; r < rows_.size() && r < goalCells_.size(); ++r)
+        for (std::size_t c = 0; c < count; ++c) {
+            const auto x = number(goalCells_[r].value(qsizetype(c)), locale_);
+            goalKeys_[r * count + c] = {x.has_value(), x.value_or(0), {}, rows_[r].order};
+        }
+    if (!sameColumns)
+        endResetModel();
+    else if (count > 0 && !rows_.empty())
+        emit dataChanged(index(0, int(kColumnCount)), index(rowCount() - 1, columnCount() - 1));
 }
 
 int RankingTableModel::rowCount(const QModelIndex &parent) const
@@ -41,28 +66,36 @@ int RankingTableModel::rowCount(const QModelIndex &parent) const
 
 int RankingTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(kColumnCount);
+    return parent.isValid() ? 0 : int(kColumnCount + goalColumns(goal_).size());
 }
 
 QVariant RankingTableModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
+    const std::size_t c = std::size_t(index.column()), r = std::size_t(index.row());
+    if (role == Qt::DisplayRole && c >= kColumnCount)
+        return r < goalCells_.size() ? goalCells_[r].value(qsizetype(c - kColumnCount)) : QString();
     if (role == Qt::DisplayRole)
-        return row(index.row()).cells[std::size_t(index.column())];
+        return row(index.row()).cells[c];
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(
-            Qt::AlignVCenter | (isText(Column(index.column())) ? Qt::AlignLeft : Qt::AlignRight));
+            Qt::AlignVCenter
+            | (c < kColumnCount && isText(Column(c)) ? Qt::AlignLeft : Qt::AlignRight));
     return {};
 }
 
 QVariant RankingTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    const bool goal = section >= int(kColumnCount);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && goal)
+        return goalColumns(goal_)[std::size_t(section) - kColumnCount].caption.in(language_);
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return caption(Column(section), language_);
-    // A first click ranks damage and speed best first, words and requirements from the lowest.
+    // A first click ranks damage and speed best first; words, requirements and goals from the
+    // lowest.
     if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole)
-        return int(isText(Column(section)) || section == int(Column::Requirement)
+        return int(goal || isText(Column(section)) || section == int(Column::Requirement)
                        ? Qt::AscendingOrder
                        : Qt::DescendingOrder);
     return QAbstractTableModel::headerData(section, orientation, role);

@@ -4,6 +4,7 @@
 // the view shows, which ranks them with the command line's comparison and narrows them by the
 // search and the strength.
 
+#include "ranking/goals.h"
 #include "ranking/ranking.h"
 
 #include <QAbstractTableModel>
@@ -24,15 +25,23 @@ public:
     // another mode starts afresh.
     void setRows(Mode mode, std::vector<Row> rows);
     void setLanguage(Language language);
+    // The goal's columns after the ranking's (none for GoalKind::None): one list of cells per row,
+    // in catalogue order, as goalCells() makes them.
+    void setGoal(GoalKind kind, std::vector<QStringList> cells);
+    GoalKind goal() const { return goal_; }
 
     Mode mode() const { return mode_; }
     Language language() const { return language_; }
     const QLocale &locale() const { return locale_; }
     const Row &row(int row) const { return rows_[std::size_t(row)]; }
     // Made once per change of figures, not once per comparison.
+    // A goal column is numbered after the ranking's columns.
     const SortKey &key(int row, Column column) const
     {
-        return keys_[std::size_t(row) * kColumnCount + std::size_t(column)];
+        const std::size_t c = std::size_t(column);
+        return c < kColumnCount
+                   ? keys_[std::size_t(row) * kColumnCount + c]
+                   : goalKeys_[std::size_t(row) * goalColumns(goal_).size() + c - kColumnCount];
     }
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -47,6 +56,9 @@ private:
     Language language_ = Language::Italian;
     std::vector<Row> rows_; // in catalogue order
     std::vector<SortKey> keys_;
+    GoalKind goal_ = GoalKind::None;
+    std::vector<QStringList> goalCells_; // empty until setGoal() follows setRows()
+    std::vector<SortKey> goalKeys_;
 };
 
 // The table as the player sees it. Rows beyond the strength typed are hidden when only what the

@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -102,6 +103,11 @@ void RankingWindow::buildControls()
         box->setMaximumWidth(90);
     c_.wieldable = new QCheckBox;
     c_.wieldable->setChecked(true); // the question asked first: what can I use?
+    c_.goal = new QComboBox;
+    c_.goal->addItems(QStringList(4, QString()));
+    c_.goalValue = new QLineEdit;
+    c_.goalValue->setMaximumWidth(90);
+    c_.goalValue->setEnabled(false);
     c_.exportCsv = new QPushButton;
     c_.exportCsv->setAutoDefault(true); // Enter presses it when it has the focus
     c_.status = new QLabel;
@@ -143,6 +149,8 @@ void RankingWindow::buildControls()
     filters->addWidget(labels_[kSearch]);
     filters->addWidget(c_.search, 1);
     filters->addWidget(c_.wieldable);
+    filters->addWidget(c_.goal);
+    filters->addWidget(c_.goalValue);
     filters->addStretch();
     filters->addWidget(c_.exportCsv);
 
@@ -152,8 +160,9 @@ void RankingWindow::buildControls()
     layout->addWidget(c_.table, 1);
     layout->addWidget(c_.status);
     // Tab follows the layout: the mode, the three inputs, the filters, the button, the table.
-    QWidget *const order[] = {c_.melee,  c_.bows,      c_.strength,  c_.seconds, c_.level,
-                              c_.search, c_.wieldable, c_.exportCsv, c_.table};
+    QWidget *const order[]
+        = {c_.melee,     c_.bows, c_.strength,  c_.seconds,   c_.level, c_.search,
+           c_.wieldable, c_.goal, c_.goalValue, c_.exportCsv, c_.table};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -161,7 +170,10 @@ void RankingWindow::buildControls()
     for (QLineEdit *box : {c_.strength, c_.seconds, c_.level})
         connect(box, &QLineEdit::textChanged, this, &RankingWindow::recompute);
     connect(c_.search, &QLineEdit::textChanged, this, &RankingWindow::refilter);
+    connect(c_.wieldable, &QCheckBox::toggled, this, &RankingWindow::recomputeGoal);
     connect(c_.wieldable, &QCheckBox::toggled, this, &RankingWindow::refilter);
+    connect(c_.goal, &QComboBox::currentIndexChanged, this, &RankingWindow::recomputeGoal);
+    connect(c_.goalValue, &QLineEdit::textChanged, this, &RankingWindow::recomputeGoal);
     connect(c_.exportCsv, &QPushButton::clicked, this, &RankingWindow::exportCsv);
     connect(c_.table, &QTableView::doubleClicked, this, &RankingWindow::offerCurrent);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
@@ -189,6 +201,17 @@ void RankingWindow::setLanguage(Language language)
         labels_[i]->setText(kCaptions[i].in(l));
         boxes()[i]->setAccessibleName(spoken(kCaptions[i].in(l)));
     }
+    static constexpr Bilingual kGoals[] = {
+        {.italian = "Nessun obiettivo", .english = "No goal"},
+        {.italian = "Ogni colpo almeno", .english = "Every hit at least"},
+        {.italian = "Nei secondi almeno", .english = "Over the seconds at least"},
+        {.italian = "Nemico con salute", .english = "A foe with health"},
+    };
+    for (int i = 0; i < c_.goal->count(); ++i)
+        c_.goal->setItemText(i, kGoals[i].in(l));
+    c_.goal->setAccessibleName(Bilingual{.italian = "Obiettivo", .english = "Goal"}.in(l));
+    c_.goalValue->setAccessibleName(
+        Bilingual{.italian = "Valore dell'obiettivo", .english = "Goal value"}.in(l));
     c_.search->setPlaceholderText(
         Bilingual{.italian = "nome dell'arma o delle frecce", .english = "weapon or arrow name"}.in(
             l));
@@ -255,11 +278,32 @@ void RankingWindow::recompute()
     labels_[kLevel]->setVisible(mode == Mode::Bow);
     c_.level->setVisible(mode == Mode::Bow);
     c_.table->setColumnHidden(int(Column::ArrowKind), mode == Mode::Melee);
+    recomputeGoal();
     if (fittedFor_ != mode) {
         fittedFor_ = mode;
         fitColumns();
     }
     refilter();
+}
+
+// The goal's columns follow every change of figures, goal or filter: the strength each row needs,
+// or how long the foe lasts.
+void RankingWindow::recomputeGoal()
+{
+    const auto kind = GoalKind(c_.goal->currentIndex());
+    c_.goalValue->setEnabled(kind != GoalKind::None);
+    const std::optional<double> goal = number(c_.goalValue->text(), locale_);
+    const Inputs in{source_->mode(), c_.strength->text(), c_.seconds->text(), c_.level->text()};
+    std::vector<QStringList> cells;
+    for (int r = 0; kind != GoalKind::None && r < source_->rowCount(); ++r)
+        cells.push_back(
+            goal ? goalCells(kind, *goal, source_->row(r), in, c_.wieldable->isChecked(), locale_)
+                 : QStringList(qsizetype(goalColumns(kind).size()), QString()));
+    const bool newColumns = kind != source_->goal();
+    source_->setGoal(kind, std::move(cells));
+    c_.table->setColumnHidden(int(Column::ArrowKind), source_->mode() == Mode::Melee);
+    if (newColumns)
+        c_.table->resizeColumnsToContents();
 }
 
 // Sized once per mode, not on every keystroke: columns that jump while typing are hard to read.

@@ -18,6 +18,7 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -73,6 +74,8 @@ public:
         QLineEdit *level;
         QLineEdit *search;
         QCheckBox *wieldable;
+        QComboBox *goal; // none, every hit at least, over the seconds at least, a foe's health
+        QLineEdit *goalValue;
         QPushButton *exportCsv;
         QTableView *table;
         QLabel *status;
@@ -87,6 +90,7 @@ protected:
 private:
     void buildControls();
     void recompute();
+    void recomputeGoal();
     void fitColumns();
     void refilter();
     void showStatus();

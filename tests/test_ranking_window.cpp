@@ -1,11 +1,13 @@
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "ranking/formats.h"
+#include "ranking/planning.h"
 #include "ranking_window/ranking_table_model.h"
 #include "ranking_window/ranking_window.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -41,6 +43,39 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     void cleanup() { window.reset(); }
+
+    // A goal adds its columns, each cell the engine's answer for its row, ranked least first by
+    // a click with the unknown last; no goal takes them away.
+    void goals()
+    {
+        const auto &c = window->controls();
+        c.wieldable->setChecked(false);
+        c.strength->setText("100");
+        c.seconds->setText("60");
+        c.goal->setCurrentIndex(int(GoalKind::FoeHealth));
+        c.goalValue->setText("150");
+        c.goal->setCurrentIndex(int(GoalKind::HitAtLeast));
+        const int first = int(kColumnCount);
+        QCOMPARE(window->model().columnCount(), first + 2);
+        QCOMPARE(window->model().headerData(first + 1, Qt::Horizontal), "Più di ora");
+        QHeaderView *header = c.table->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          {header->sectionViewportPosition(first) + 5, header->height() / 2});
+        double last = -1;
+        for (int r = 0; r < window->model().rowCount(); ++r) {
+            const auto needed = strengthNeeded(pickAt(Mode::Melee, row(r).order), Goal::HitAtLeast,
+                                               150, {Mode::Melee, "100", "60", ""}, false, english);
+            QCOMPARE(window->model().index(r, first).data().toString(),
+                     needed ? text(*needed, english) : "");
+            QVERIFY(needed.value_or(1e9) >= last);
+            last = needed.value_or(1e9);
+        }
+        c.goal->setCurrentIndex(int(GoalKind::FoeHealth));
+        QCOMPARE(window->model().columnCount(), first + 4);
+        c.goal->setCurrentIndex(int(GoalKind::None));
+        QCOMPARE(window->model().columnCount(), first);
+        QVERIFY(!c.goalValue->isEnabled());
+    }
 
     // Unknown figures stay last whichever way a header ranks; Arrows ranks by the arrow kind.
     void sortsByTheHeader_data()

@@ -9,7 +9,9 @@ namespace harmtally {
 
 int launchWindows(int &argc, char **argv, bool rankingWindow)
 {
-    // Beside the program in a build tree; where the package puts it otherwise.
+    // Beside the program in a build tree; where the package puts it otherwise. Found from the
+    // program's own file, which /proc/self/exe names whatever argv[0] says and before any
+    // QCoreApplication exists (applicationDirPath() needs one, and the command line has none).
     const QString here
         = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path();
     QLibrary windows;

@@ -94,7 +94,6 @@ void TestMainWindowDesign::enterPressesOnlyTheFocusedButton_data()
     QTest::newRow("keypad Enter on OK") << Command1 << int(Qt::Key_Enter) << keypad << weapon;
     QTest::newRow("Space on OK") << Command1 << int(Qt::Key_Space) << 0 << weapon;
     QTest::newRow("Ctrl+Enter on OK") << Command1 << enter << int(Qt::ControlModifier) << none;
-    QTest::newRow("Shift+Enter on OK") << Command1 << enter << int(Qt::ShiftModifier) << none;
     QTest::newRow("Alt+keypad Enter on OK")
         << Command1 << int(Qt::Key_Enter) << int(keypad | Qt::AltModifier) << none;
     QTest::newRow("Enter in a box") << Text2 << enter << 0 << none;

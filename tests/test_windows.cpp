@@ -41,8 +41,8 @@ void TestWindows::cleanup()
     QCOMPARE(windowsLeft(), QStringList());
 }
 
-// Their designed texts before any language is applied, then the rows of the language applied
-// last, at every opening; the About window's title and heading stay as designed.
+// Their designed texts before any language is applied (the fingerprints hold the rest of their
+// design), then the rows of the language applied last, at every opening.
 void TestWindows::infoWindowsTakeTheLanguageWhenBuilt()
 {
     for (const auto language : {std::optional<Language>(), std::optional(Language::English),
@@ -53,8 +53,6 @@ void TestWindows::infoWindowsTakeTheLanguageWhenBuilt()
         QCOMPARE(instructions.focusWidget(), instructions.control(Form3Control::Esci));
         const auto *text = static_cast<QLabel *>(instructions.control(Form3Control::Label1));
         QVERIFY(text->wordWrap() && text->autoFillBackground());
-        QCOMPARE(about.windowTitle(), QString("About...."));
-        QCOMPARE(captionOf(about.control(Form2Control::Label2)), QString("Harmtally 2.0.2"));
         if (!language) {
             QCOMPARE(text->text().count(u'"'), 6);
             continue;

@@ -11,9 +11,9 @@ namespace harmtally {
 
 int launchWindows(int &argc, char **argv, bool rankingWindow, Language language)
 {
-    // Beside the program in a build tree; where the package puts it otherwise. The program's
-    // own place, not the current directory nor the loader's paths: a library of that name
-    // elsewhere is not ours.
+    // Beside the program in a build tree; where the package puts it otherwise. Found from the
+    // program's own file, which /proc/self/exe names whatever argv[0] says and before any
+    // QCoreApplication exists (applicationDirPath() needs one, and the command line has none).
     const QString here
         = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path();
     QLibrary windows;

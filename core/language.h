@@ -16,6 +16,12 @@ struct Bilingual {
     {
         return QString::fromUtf8(language == Language::Italian ? italian : english);
     }
+
+    // Both at once, Italian first, as the error box and the texts beyond the design show them.
+    QString both(QStringView between) const
+    {
+        return QString::fromUtf8(italian).append(between).append(QString::fromUtf8(english));
+    }
 };
 
 } // namespace harmtally

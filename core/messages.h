@@ -3,53 +3,66 @@
 // Every text of the error box, and the one line for a start without a display. Each carries
 // Italian and English in one string, whatever the interface language.
 
+#include "core/language.h"
+
 #include <QString>
 
 namespace harmtally::messages {
 
 inline QString weaponNotFound()
 {
-    return QStringLiteral("Selezionare un arma.") + QString(109, u' ')
-           + QStringLiteral("Choose a weapon, please.");
+    return Bilingual{.italian = "Selezionare un arma.", .english = "Choose a weapon, please."}.both(
+        QString(109, u' '));
 }
 
-inline QString bowNotFound() { return QStringLiteral("Selezionare un arco/Choose a bow"); }
+inline QString bowNotFound()
+{
+    return Bilingual{.italian = "Selezionare un arco", .english = "Choose a bow"}.both(u"/");
+}
 
 inline QString arrowKindNotFound()
 {
-    return QStringLiteral("Selezionare il tipo di freccie/Choose the type of quivers");
+    return Bilingual{.italian = "Selezionare il tipo di freccie",
+                     .english = "Choose the type of quivers"}
+        .both(u"/");
 }
 
 inline QString strengthOrSecondsMissing()
 {
-    return QStringLiteral("Inserire un numero maggiore di 0 nei campi 'Forza castata' e 'Secondi'.")
-           + QString(32, u' ')
-           + QStringLiteral(
-               "Input a number bigger than 0 in the boxes.'Your boosted strenght' and 'Seconds'");
+    return Bilingual{
+        .italian = "Inserire un numero maggiore di 0 nei campi 'Forza castata' e 'Secondi'.",
+        .english
+        = "Input a number bigger than 0 in the boxes.'Your boosted strenght' and 'Seconds'"}
+        .both(QString(32, u' '));
 }
 
 inline QString invalidValue()
 {
-    return QStringLiteral(
-        "Valore non valido: inserire un numero./Invalid value: please enter a number.");
+    return Bilingual{.italian = "Valore non valido: inserire un numero.",
+                     .english = "Invalid value: please enter a number."}
+        .both(u"/");
 }
 
 inline QString unknownRequirement()
 {
-    return QStringLiteral("Requisito di forza dell'arma sconosciuto./The weapon's strength "
-                          "requirement is unknown.");
+    return Bilingual{.italian = "Requisito di forza dell'arma sconosciuto.",
+                     .english = "The weapon's strength requirement is unknown."}
+        .both(u"/");
 }
 
 inline QString resultTooLarge()
 {
-    return QStringLiteral("Risultato troppo grande./Result too large.");
+    return Bilingual{.italian = "Risultato troppo grande.", .english = "Result too large."}.both(
+        u"/");
 }
 
 inline QString noDisplay()
 {
-    return QStringLiteral("Harmtally ha bisogno di una sessione grafica: 'harmtally --help' elenca "
-                          "cosa funziona senza./Harmtally needs a desktop session: "
-                          "'harmtally --help' lists what works without one.");
+    return Bilingual{.italian = "Harmtally ha bisogno di una sessione grafica: 'harmtally --help' "
+                                "elenca cosa funziona senza.",
+                     .english = "Harmtally needs a desktop session: 'harmtally --help' lists what "
+                                "works without one."}
+        .both(u"/");
 }
 
 } // namespace harmtally::messages

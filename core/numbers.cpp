@@ -82,6 +82,10 @@ bool isUnderflow(std::string_view c)
 
 } // namespace
 
+// Not QLocale::toDouble: it reads inf and nan, digit grouping unless told not to, and the
+// locale's native digits (Arabic-Indic, Devanagari, ...), and it refuses a value too small to
+// hold (1e-400) instead of reading 0. The rules here are the program's own, the same in every
+// Qt version: the locale gives only its signs and decimal separator.
 std::optional<double> number(const QString &t, const QLocale &locale)
 {
     const std::optional<std::string> c = toCForm(t, locale);
@@ -98,6 +102,9 @@ std::optional<double> number(const QString &t, const QLocale &locale)
     return c->front() == '-' ? -magnitude : magnitude;
 }
 
+// Not QLocale::toString: it writes native digits in some locales, groups digits unless told
+// not to, and writes the exponent as e+16 or with the locale's own exponent sign; the figures
+// here are %.15G's, with only the decimal separator taken from the locale.
 QString text(double x, const QLocale &locale)
 {
     if (x == 0)

@@ -58,6 +58,10 @@ void MainWindow::chooseArrows()
     box(Maxdmg)->setText(values_.baseMax);
 }
 
+// The arrow step adds to the working values, this step to what the boxes show, as the road's
+// steps are defined. The two always agree here: the bow step writes both, and nothing writes
+// either until this button is pressed (a mode switch hides it, and the road starts again at the
+// bow).
 void MainWindow::applyLevel()
 {
     const QString level = box(Text9)->text();

@@ -46,7 +46,8 @@ MainWindow::MainWindow(toolkit::MessageSink sink, const QLocale &locale)
     onClick(Command4, &MainWindow::quit);
 
     // Beyond the designed window: the ranking, by Ctrl+R or the right-click menu.
-    auto *rank = new QAction(QStringLiteral("Classifica armi/Rank weapons"), this);
+    auto *rank = new QAction(
+        Bilingual{.italian = "Classifica armi", .english = "Rank weapons"}.both(u"/"), this);
     rank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(rank, &QAction::triggered, this, &MainWindow::openRanking);
     addAction(rank);

@@ -38,12 +38,15 @@ QString MainWindow::takeRankingChoice(const ranking::Choice &choice)
                && !controls_[ok]->isHidden() && controls_[ok]->isEnabled();
     };
     if (!isEnabled())
-        return QStringLiteral("La finestra principale attende che si chiuda un'altra finestra./"
-                              "The main window waits for another window to close.");
+        return Bilingual{.italian
+                         = "La finestra principale attende che si chiuda un'altra finestra.",
+                         .english = "The main window waits for another window to close."}
+            .both(u"/");
     if (choice.mode == Mode::Melee) {
         if (!ready(Combo1, Command1))
-            return QStringLiteral("La finestra principale non è alla scelta di un'arma./"
-                                  "The main window is not at the choice of a weapon.");
+            return Bilingual{.italian = "La finestra principale non è alla scelta di un'arma.",
+                             .english = "The main window is not at the choice of a weapon."}
+                .both(u"/");
         list(Combo1)->setEditText(choice.name);
         return {};
     }
@@ -56,9 +59,11 @@ QString MainWindow::takeRankingChoice(const ranking::Choice &choice)
         list(combo3)->setEditText(choice.arrowKind);
         return {};
     }
-    return QStringLiteral("La finestra principale non è alla scelta di un arco (o delle sue "
-                          "frecce)./The main window is not at the choice of a bow (or of its "
-                          "arrows).");
+    return Bilingual{.italian = "La finestra principale non è alla scelta di un arco (o delle sue "
+                                "frecce).",
+                     .english = "The main window is not at the choice of a bow (or of its "
+                                "arrows)."}
+        .both(u"/");
 }
 
 } // namespace harmtally

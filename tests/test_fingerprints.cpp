@@ -56,7 +56,7 @@ QStringList languageAndModeTables()
     for (const TextRow &row : kTextTable)
         rows << line(int(row.target.index()),
                      std::visit([](auto id) { return int(id); }, row.target), int(row.property),
-                     textOf(row, Language::English), textOf(row, Language::Italian));
+                     row.text.in(Language::English), row.text.in(Language::Italian));
     for (const ModeRow &row : kModeTable)
         rows << line(int(row.control), int(row.melee), int(row.bow));
     return rows;

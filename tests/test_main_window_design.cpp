@@ -12,7 +12,7 @@ using enum Form1Control;
 
 // What the fingerprint of the built window does not show: the picture, the icon, the pick-lists'
 // behaviour, the first focus, and the keyboard and length rules of the boxes and buttons.
-class TestForm1Design : public QObject {
+class TestMainWindowDesign : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { toolkit::registerFonts(); }
@@ -22,13 +22,14 @@ private slots:
     void pickLists();
     void enterPressesOnlyTheFocusedButton_data();
     void enterPressesOnlyTheFocusedButton();
+    void focusFollowsOnlyAFocusedButton();
 
 private:
     Recorder recorder_;
     std::unique_ptr<MainWindow> form_;
 };
 
-void TestForm1Design::init()
+void TestMainWindowDesign::init()
 {
     form_ = std::make_unique<MainWindow>(recorder_.sink(), kEnglish);
     form_->show();
@@ -37,13 +38,13 @@ void TestForm1Design::init()
     recorder_.messages.clear();
 }
 
-void TestForm1Design::cleanup()
+void TestMainWindowDesign::cleanup()
 {
     form_.reset();
     QCOMPARE(windowsLeft(), QStringList());
 }
 
-void TestForm1Design::pictureAndIcon()
+void TestMainWindowDesign::pictureAndIcon()
 {
     QCOMPARE(form_->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
     // The picture covers the client area: no pixel of the plain window colour shows through.
@@ -54,7 +55,7 @@ void TestForm1Design::pictureAndIcon()
 
 // Every list holds its catalogue's items, shows its field text with no item selected, keeps what
 // the player types as typed, and opens wide enough to show every item whole.
-void TestForm1Design::pickLists()
+void TestMainWindowDesign::pickLists()
 {
     const std::pair<Form1Control, QStringList> lists[] = {{Combo1, meleePickListItems()},
                                                           {combo2, bowPickListItems()},
@@ -81,28 +82,33 @@ void TestForm1Design::pickLists()
     QCOMPARE(form_->control(Combo1)->width(), 201); // the field keeps its designed width
 }
 
-void TestForm1Design::enterPressesOnlyTheFocusedButton_data()
+void TestMainWindowDesign::enterPressesOnlyTheFocusedButton_data()
 {
     QTest::addColumn<Form1Control>("focus");
     QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
     QTest::addColumn<QStringList>("said");
-    const QStringList weapon{messages::weaponNotFound()};
-    QTest::newRow("Enter on OK") << Command1 << int(Qt::Key_Return) << weapon;
-    QTest::newRow("keypad Enter on OK") << Command1 << int(Qt::Key_Enter) << weapon;
-    QTest::newRow("Space on OK") << Command1 << int(Qt::Key_Space) << weapon;
-    QTest::newRow("Enter in a box") << Text2 << int(Qt::Key_Return) << QStringList();
-    QTest::newRow("Enter in a pick-list") << Combo1 << int(Qt::Key_Return) << QStringList();
+    const QStringList weapon{messages::weaponNotFound()}, none;
+    const int enter = Qt::Key_Return, keypad = Qt::KeypadModifier;
+    QTest::newRow("Enter on OK") << Command1 << enter << 0 << weapon;
+    QTest::newRow("keypad Enter on OK") << Command1 << int(Qt::Key_Enter) << keypad << weapon;
+    QTest::newRow("Space on OK") << Command1 << int(Qt::Key_Space) << 0 << weapon;
+    QTest::newRow("Ctrl+Enter on OK") << Command1 << enter << int(Qt::ControlModifier) << none;
+    QTest::newRow("Alt+keypad Enter on OK")
+        << Command1 << int(Qt::Key_Enter) << int(keypad | Qt::AltModifier) << none;
+    QTest::newRow("Enter in a box") << Text2 << enter << 0 << none;
+    QTest::newRow("Enter in a pick-list") << Combo1 << enter << 0 << none;
 }
 
-void TestForm1Design::enterPressesOnlyTheFocusedButton()
+void TestMainWindowDesign::enterPressesOnlyTheFocusedButton()
 {
     QFETCH(Form1Control, focus);
     QFETCH(int, key);
+    QFETCH(int, modifiers);
     QFETCH(QStringList, said);
     const State before = stateOf(*form_);
     form_->control(focus)->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
-                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(recorder_.messages, said);
     QCOMPARE(unexpected(before, stateOf(*form_)), QStringList());
 
@@ -114,5 +120,17 @@ void TestForm1Design::enterPressesOnlyTheFocusedButton()
     QVERIFY(form_->isEnabled());
 }
 
-QTEST_MAIN(TestForm1Design)
+// A step that hides or disables its focused button moves the focus on (a mouse click focuses the
+// button first; the walks), but a button pressed with the focus elsewhere, as an access key or
+// click() presses it, leaves the focus where it was.
+void TestMainWindowDesign::focusFollowsOnlyAFocusedButton()
+{
+    form_->applyMode(Mode::Bow);
+    type(*form_, combo2, "Oak Longbow");
+    form_->control(Text2)->setFocus();
+    static_cast<QAbstractButton *>(form_->control(Command7))->click();
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("Text2"));
+}
+
+QTEST_MAIN(TestMainWindowDesign)
 #include "test_main_window_design.moc"

@@ -55,10 +55,10 @@ QStringList inLanguage(Language language)
     for (const TextRow &row : kTextTable) {
         if (const auto *id = std::get_if<Form1Control>(&row.target))
             changes << QString(kForm1Controls[std::size_t(*id) - 1].name) + u'?'
-                           + textOf(row, language);
+                           + row.text.in(language);
         else if (const auto *id = std::get_if<Form4Control>(&row.target))
             changes << QString("Form4.") + kOptionsControls[std::size_t(*id) - 1].name + u'?'
-                           + textOf(row, language);
+                           + row.text.in(language);
     }
     return changes;
 }

@@ -41,8 +41,8 @@ void TestWindows::cleanup()
     QCOMPARE(windowsLeft(), QStringList());
 }
 
-// Their designed texts before any language is applied, then the rows of the language applied
-// last, at every opening; the About window's title and heading stay as designed.
+// Their designed texts before any language is applied (the fingerprints hold the rest of their
+// design), then the rows of the language applied last, at every opening.
 void TestWindows::infoWindowsTakeTheLanguageWhenBuilt()
 {
     for (const auto language : {std::optional<Language>(), std::optional(Language::English),
@@ -53,17 +53,15 @@ void TestWindows::infoWindowsTakeTheLanguageWhenBuilt()
         QCOMPARE(instructions.focusWidget(), instructions.control(Form3Control::Esci));
         const auto *text = static_cast<QLabel *>(instructions.control(Form3Control::Label1));
         QVERIFY(text->wordWrap() && text->autoFillBackground());
-        QCOMPARE(about.windowTitle(), QString("About...."));
-        QCOMPARE(captionOf(about.control(Form2Control::Label2)), QString("Harmtally 2.0.2"));
         if (!language) {
             QCOMPARE(text->text().count(u'"'), 6);
             continue;
         }
         for (const TextRow &row : kTextTable) {
             if (const auto *id = std::get_if<Form2Control>(&row.target))
-                QCOMPARE(captionOf(about.control(*id)), textOf(row, *language));
+                QCOMPARE(captionOf(about.control(*id)), row.text.in(*language));
             if (const auto *id = std::get_if<Form3Control>(&row.target))
-                QCOMPARE(captionOf(instructions.control(*id)), textOf(row, *language));
+                QCOMPARE(captionOf(instructions.control(*id)), row.text.in(*language));
         }
     }
 }
@@ -126,9 +124,14 @@ void TestWindows::rankingWindowBesideTheMainWindow()
         return openWindow<ranking::RankingWindow>("RankingWindow");
     };
     press(*form_, Command5);
+    QWidget *about = openWindow<SecondaryWindow>("Form2");
+    QApplication::setActiveWindow(about);
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QTest::keyClick(about->windowHandle(), Qt::Key_R, Qt::ControlModifier); // where keys now go
+    form_->openRanking();                                                   // as --rank-window asks
     QVERIFY(!rankWeapons());
     QVERIFY(form_->takeRankingChoice({Mode::Melee, "Rusted Dirk", ""}).endsWith("to close."));
-    openWindow<SecondaryWindow>("Form2")->close();
+    about->close();
     type(*form_, Text2, "100");
     type(*form_, Text6, "60");
     ranking::RankingWindow *ranking = rankWeapons();

@@ -13,36 +13,31 @@ using enum TextProperty;
 
 // clang-format off
 const std::array<TextRow, 23> kTextTable = std::to_array<TextRow>({
-    {Form1Control::Label1,    Caption,   "Str",                          "Frz"},
-    {Form1Control::Label2,    Caption,   "Weapon req.",                  "Req. Arma"},
-    {Form1Control::Label3,    Caption,   "Your(boosted)Strenght",        "Forza (castata)"},
-    {Form1Control::Label4,    Caption,   "  MIN damage        (BASE)",   "  Danno MIN          (BASE)"},
-    {Form1Control::Label5,    Caption,   "  MAX damage        (BASE)",   "  Danno Max          (BASE)"},
-    {Form1Control::Label6,    Caption,   "  MIN damage",                 "  Danno MIN"},
-    {Form1Control::Label7,    Caption,   "  MAX damage",                 "Danno MAX"},
-    {Form2Control::Command1,  Caption,   "&Close",                       "&Chiudi"},
-    {Form1Control::Label12,   Caption,   "MIN damage",                   " Danno MIN"},
-    {Form1Control::combo2,    FieldText, "Bows",                         "Archi"},
-    {Form1Control::combo3,    FieldText, "Quivers",                      "Frecce"},
-    {Form1Control::Label13,   Caption,   "MAX damage",                   "Danno MAX"},
-    {Form3Control::Esci,      Caption,   "&Close",                       "&Chiudi"},
-    {Form1Control::Label9,    Caption,   "    Seconds",                  "    Secondi"},
-    {Form1Control::Combo1,    FieldText, "Weapons",                      "Armi"},
-    {Form1Control::Command3,  Caption,   "Calculate",                    "Calcola"},
-    {Form1Control::Command6,  Caption,   "Instructions",                 "Istruzioni"},
-    {Form1Control::Label8,    Caption,   "Hits per min.",                "N. di colpi in 1 min."},
-    {Form3Control::Window,    Title,     "Instructions",                 "Istruzioni"},
-    {Form4Control::armi,      Caption,   "Melee weapons",                "Armi"},
-    {Form4Control::archi,     Caption,   "Bow",                          "Archi"},
-    {Form3Control::Label1,    Caption,   kInstructionsEnglish,           kInstructionsItalian},
-    {Form2Control::Label1,    Caption,   kAboutEnglish,                  kAboutItalian},
+    {Form1Control::Label1,    Caption,   {.italian = "Frz",                         .english = "Str"}},
+    {Form1Control::Label2,    Caption,   {.italian = "Req. Arma",                   .english = "Weapon req."}},
+    {Form1Control::Label3,    Caption,   {.italian = "Forza (castata)",             .english = "Your(boosted)Strenght"}},
+    {Form1Control::Label4,    Caption,   {.italian = "  Danno MIN          (BASE)", .english = "  MIN damage        (BASE)"}},
+    {Form1Control::Label5,    Caption,   {.italian = "  Danno Max          (BASE)", .english = "  MAX damage        (BASE)"}},
+    {Form1Control::Label6,    Caption,   {.italian = "  Danno MIN",                 .english = "  MIN damage"}},
+    {Form1Control::Label7,    Caption,   {.italian = "Danno MAX",                   .english = "  MAX damage"}},
+    {Form2Control::Command1,  Caption,   {.italian = "&Chiudi",                     .english = "&Close"}},
+    {Form1Control::Label12,   Caption,   {.italian = " Danno MIN",                  .english = "MIN damage"}},
+    {Form1Control::combo2,    FieldText, {.italian = "Archi",                       .english = "Bows"}},
+    {Form1Control::combo3,    FieldText, {.italian = "Frecce",                      .english = "Quivers"}},
+    {Form1Control::Label13,   Caption,   {.italian = "Danno MAX",                   .english = "MAX damage"}},
+    {Form3Control::Esci,      Caption,   {.italian = "&Chiudi",                     .english = "&Close"}},
+    {Form1Control::Label9,    Caption,   {.italian = "    Secondi",                 .english = "    Seconds"}},
+    {Form1Control::Combo1,    FieldText, {.italian = "Armi",                        .english = "Weapons"}},
+    {Form1Control::Command3,  Caption,   {.italian = "Calcola",                     .english = "Calculate"}},
+    {Form1Control::Command6,  Caption,   {.italian = "Istruzioni",                  .english = "Instructions"}},
+    {Form1Control::Label8,    Caption,   {.italian = "N. di colpi in 1 min.",       .english = "Hits per min."}},
+    {Form3Control::Window,    Title,     {.italian = "Istruzioni",                  .english = "Instructions"}},
+    {Form4Control::armi,      Caption,   {.italian = "Armi",                        .english = "Melee weapons"}},
+    {Form4Control::archi,     Caption,   {.italian = "Archi",                       .english = "Bow"}},
+    {Form3Control::Label1,    Caption,   {.italian = kInstructionsItalian,          .english = kInstructionsEnglish}},
+    {Form2Control::Label1,    Caption,   {.italian = kAboutItalian,                 .english = kAboutEnglish}},
 });
 // clang-format on
-
-QString textOf(const TextRow &row, Language language)
-{
-    return QString::fromUtf8(language == Language::English ? row.english : row.italian);
-}
 
 void writeText(QWidget &widget, TextProperty property, const QString &text)
 {

@@ -21,13 +21,10 @@ enum class TextProperty { Caption, FieldText, Title };
 struct TextRow {
     std::variant<Form1Control, Form2Control, Form3Control, Form4Control> target;
     TextProperty property;
-    const char *english; // UTF-8
-    const char *italian;
+    Bilingual text;
 };
 
 extern const std::array<TextRow, 23> kTextTable;
-
-QString textOf(const TextRow &row, Language language);
 
 // Writes a caption, a pick-list's field text or a window title.
 void writeText(QWidget &widget, TextProperty property, const QString &text);
@@ -37,7 +34,7 @@ template <class Id, class WidgetOf> void applyTexts(Language language, WidgetOf 
 {
     for (const TextRow &row : kTextTable)
         if (const Id *id = std::get_if<Id>(&row.target))
-            writeText(*widgetOf(*id), row.property, textOf(row, language));
+            writeText(*widgetOf(*id), row.property, row.text.in(language));
 }
 
 } // namespace harmtally

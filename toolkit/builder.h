@@ -1,6 +1,7 @@
 #pragma once
 
-// Turns a design table into Qt widgets. Nothing else positions a widget.
+// Turns a design table into Qt widgets: the one place that sizes and places a designed control.
+// (The windows themselves are placed by DesignedWindow and kept on the screen by fitOnScreen.)
 
 #include "toolkit/design.h"
 

@@ -21,7 +21,7 @@ const std::array<ControlDesign<Form2Control>, 3> kAboutControls = std::to_array<
 AboutWindow::AboutWindow(std::optional<Language> language)
     : InfoWindow(kAboutWindow, kAboutControls, Command1, language)
 {
-    connect(button(Command1), &QPushButton::clicked, this, &AboutWindow::confirmWeapon);
+    connect(button(Command1), &QPushButton::clicked, this, &AboutWindow::closeByButton);
 }
 
 } // namespace harmtally

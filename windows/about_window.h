@@ -15,8 +15,6 @@ class AboutWindow : public InfoWindow<Form2Control, kAboutControls.size()> {
 public:
     // language: the one last applied in the language window, if any.
     explicit AboutWindow(std::optional<Language> language);
-
-    void confirmWeapon() { closeByButton(); }
 };
 
 } // namespace harmtally

@@ -25,14 +25,14 @@ protected:
         : SecondaryWindow(design)
         , controls_(toolkit::build(*this, rows, toolkit::LabelLook::Opaque))
     {
-        Form_Load(language, closeButton);
+        load(language, closeButton);
     }
 
     QPushButton *button(Id id) const { return controls_.template as<QPushButton>(id); }
 
 private:
     // Its texts in the language last applied, if any, and the focus on its close button.
-    void Form_Load(std::optional<Language> language, Id closeButton)
+    void load(std::optional<Language> language, Id closeButton)
     {
         if (language)
             applyTexts<Id>(*language, [this](Id id) { return controls_[id]; });

@@ -20,7 +20,7 @@ const std::array<ControlDesign<Form3Control>, 2> kInstructionsControls = std::to
 InstructionsWindow::InstructionsWindow(std::optional<Language> language)
     : InfoWindow(kInstructionsWindow, kInstructionsControls, Esci, language)
 {
-    connect(button(Esci), &QPushButton::clicked, this, &InstructionsWindow::Esci_Click);
+    connect(button(Esci), &QPushButton::clicked, this, &InstructionsWindow::closeByButton);
 }
 
 } // namespace harmtally

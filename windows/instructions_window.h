@@ -15,8 +15,6 @@ class InstructionsWindow : public InfoWindow<Form3Control, kInstructionsControls
 public:
     // language: the one last applied in the language window, if any.
     explicit InstructionsWindow(std::optional<Language> language);
-
-    void Esci_Click() { closeByButton(); }
 };
 
 } // namespace harmtally

@@ -30,9 +30,9 @@ OptionsWindow::OptionsWindow()
     , controls_(toolkit::build(*this, kOptionsControls))
 {
     connect(controls_.as<QPushButton>(Command1), &QPushButton::clicked, this,
-            &OptionsWindow::confirmWeapon);
+            &OptionsWindow::change);
     connect(controls_.as<QPushButton>(Command2), &QPushButton::clicked, this,
-            &OptionsWindow::computeMelee);
+            &OptionsWindow::closeWindow);
 }
 
 bool OptionsWindow::selected(Form4Control id) const
@@ -46,7 +46,7 @@ void OptionsWindow::setEnabledOf(Form4Control id, bool enabled) const
 }
 
 // Four independent steps, each testing the options afresh.
-void OptionsWindow::confirmWeapon()
+void OptionsWindow::change()
 {
     if (selected(Option1)) {
         setEnabledOf(Option1, false);
@@ -64,6 +64,10 @@ void OptionsWindow::confirmWeapon()
         emit modeChosen(Mode::Melee);
     }
     if (selected(archi) && !selected(armi)) {
+        // The main window first, then this window's options: the bow step's order, the reverse
+        // of the melee step's. The main window's handler runs before emit returns, while archi
+        // is still enabled; nothing there reads this window, so only the order of the writes
+        // (and of what a test sees change) depends on it.
         emit modeChosen(Mode::Bow);
         setEnabledOf(archi, false);
         setEnabledOf(armi, true);
@@ -72,7 +76,7 @@ void OptionsWindow::confirmWeapon()
 
 // Closes first (the close request already gives the main window back), then gives it back once
 // more. The window is deleted later, from the event loop, so it may still send.
-void OptionsWindow::computeMelee()
+void OptionsWindow::closeWindow()
 {
     close();
     emit mainWindowReleased();

@@ -21,15 +21,15 @@ public:
 
     QWidget *control(Form4Control id) const { return controls_[id]; }
 
-    void confirmWeapon();
-    void computeMelee();
-
 signals:
     // Sent after this window has written its own texts of the language.
     void languageChosen(Language language);
     void modeChosen(Mode mode);
 
 private:
+    void change();      // Command1
+    void closeWindow(); // Command2
+
     bool selected(Form4Control id) const;
     void setEnabledOf(Form4Control id, bool enabled) const;
     void applyLanguage(Language language);

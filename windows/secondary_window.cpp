@@ -12,8 +12,6 @@ SecondaryWindow::SecondaryWindow(const toolkit::WindowDesign &design)
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
-void SecondaryWindow::Form_QueryUnload() { emit mainWindowReleased(); }
-
 void SecondaryWindow::closeByButton()
 {
     emit mainWindowReleased();
@@ -22,7 +20,7 @@ void SecondaryWindow::closeByButton()
 
 void SecondaryWindow::closeEvent(QCloseEvent *event)
 {
-    Form_QueryUnload();
+    emit mainWindowReleased();
     event->accept();
 }
 

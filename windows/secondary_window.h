@@ -13,15 +13,13 @@ class SecondaryWindow : public toolkit::DesignedWindow {
 public:
     explicit SecondaryWindow(const toolkit::WindowDesign &design);
 
-    // Any way of closing gives the main window back; the close is never refused.
-    void Form_QueryUnload();
-
 signals:
     void mainWindowReleased();
 
 protected:
     // The window's close button: the main window back first, then the close.
     void closeByButton();
+    // Any way of closing gives the main window back; the close is never refused.
     void closeEvent(QCloseEvent *event) override;
 };
 

@@ -1,0 +1,41 @@
+#!/usr/bin/python3
+"""Checks the README's Map against the code: every `#include "folder/..."` in a folder of the
+program must name the folder itself or one its row's "may use" column lists. A folder of the
+project that a program folder includes without a row of its own is an error too, so that a new
+folder cannot slip past the Map. Usage: map.py PROJECT_ROOT"""
+import pathlib
+import re
+import sys
+
+root = pathlib.Path(sys.argv[1])
+readme = (root / "README.md").read_text(encoding="utf-8")
+section = readme.split("## Map", 1)[1].split("\n## ", 1)[0]
+
+# One row per program folder: | `folder/` | what it holds | `a/`, `b/`, Qt Core |
+allowed = {}
+for line in section.splitlines():
+    cells = [cell.strip() for cell in line.strip().strip("|").split("|")]
+    if len(cells) != 3:
+        continue
+    folder = re.fullmatch(r"`([a-z_]+)/`", cells[0])
+    if folder:
+        allowed[folder.group(1)] = set(re.findall(r"`([a-z_]+)/`", cells[2]))
+if not allowed:
+    sys.exit("map: no Map table in README.md")
+
+include = re.compile(r'^\s*#\s*include\s+"([a-z_]+)/', re.MULTILINE)
+faults = []
+for folder, may_use in sorted(allowed.items()):
+    for source in sorted((root / folder).glob("**/*")):
+        if source.suffix not in (".cpp", ".h"):
+            continue
+        for used in include.findall(source.read_text(encoding="utf-8")):
+            if used == folder or used in may_use:
+                continue
+            where = source.relative_to(root)
+            if used in allowed:
+                faults.append(f"{where} includes {used}/, which the Map does not let {folder}/ use")
+            elif (root / used).is_dir():
+                faults.append(f"{where} includes {used}/, a folder with no row of its own on the Map")
+print("\n".join(faults) or f"map: {len(allowed)} folders, every include as the Map allows")
+sys.exit(1 if faults else 0)

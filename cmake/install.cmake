@@ -10,8 +10,11 @@ set(HARMTALLY_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 # uses the system's Qt, and a stray library beside the prefix must not shadow it.
 set_target_properties(harmtally PROPERTIES INSTALL_RPATH "")
 install(TARGETS harmtally RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# Private to the program, which opens it by its place relative to itself (app/launch.cpp).
-install(TARGETS harmtally_windows_library LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/harmtally)
+# Private to the program, which opens it by its place relative to itself (app/launch.cpp): in
+# Debian's folder for one architecture's private libraries, which the dynamic linker never
+# searches, so the package runs no ldconfig for it.
+install(TARGETS harmtally_windows_library
+    LIBRARY DESTINATION lib/${CMAKE_LIBRARY_ARCHITECTURE}/harmtally)
 install(FILES ${HARMTALLY_PACKAGING_DIR}/${HARMTALLY_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${HARMTALLY_PACKAGING_DIR}/${HARMTALLY_APP_ID}.metainfo.xml

@@ -1,7 +1,8 @@
 # What the real-window tests share (sourced, on the X server scripts/xvfb-session started): the
 # designed windows' titles, openers and places, written once; a desktop's session and
 # accessibility buses, and a window manager when asked; hands that click or press controls by
-# their accessible name (tests/at_spi.py); and the cleaning up of everything started here.
+# their accessible name (tests/at_spi.py); a scratch folder of its own; and the cleaning up of
+# everything started here.
 # The sourcing script sets `test` (its name, for messages) and `app` (the program's pid).
 
 main_title='-.-.-.</[Harmtally]\>.-.-.'
@@ -15,7 +16,8 @@ ranking_title='Classifica armi'
 here=$(dirname "${BASH_SOURCE[0]}")
 started=()
 app=
-trap 'kill $app "${started[@]}" 2>/dev/null || true' EXIT
+scratch=$(mktemp -d)
+trap 'kill $app "${started[@]}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 fail() { echo "$test: $*" >&2; exit 1; }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured, built tree and checks that it installs Harmtally
 # as a desktop program: valid menu entry and AppStream data, icons the theme can find, the Qt
-# runtime in Depends, and nothing but the program itself.
+# runtime in Depends, nothing but the program itself and its documentation, and nothing lintian
+# would say against it: no error, no warning.
 # Usage: packaging.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 
@@ -52,9 +53,11 @@ root=$tmp/root
 dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 expected="usr/bin/harmtally
-usr/lib/harmtally/libharmtally-windows.so
+usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/harmtally/libharmtally-windows.so
 usr/share/applications/$id.desktop
 usr/share/bash-completion/completions/harmtally
+usr/share/doc/harmtally/changelog.gz
+usr/share/doc/harmtally/copyright
 usr/share/icons/hicolor/16x16/apps/$id.png
 usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/48x48/apps/$id.png
@@ -66,6 +69,10 @@ actual=$(cd "$root" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL
 pass
 
 [ -x "$root/usr/bin/harmtally" ] || fail "usr/bin/harmtally is not executable"
+# The installed program finds its windows' library where the package put it: without a display
+# it gets as far as saying so.
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/harmtally" 2>&1) && true
+[[ $said != *libharmtally-windows* ]] || fail "the installed program misses its library: $said"
 for size in 16 32 48; do
     icon=$share/icons/hicolor/${size}x${size}/apps/$id.png
     file -b "$icon" | grep -q "^PNG image data, $size x $size," \
@@ -84,6 +91,11 @@ harmtally --rank-window" ] || fail "the entry's Exec lines do not run the instal
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$share/metainfo/$id.metainfo.xml" \
     || fail "the metainfo does not launch $id.desktop"
 grep -q "<id>$id</id>" "$share/metainfo/$id.metainfo.xml" || fail "the metainfo id is not $id"
+pass
+
+# Debian's own judge of a package. Informational tags and overrides aside, every tag fails.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$tmp/log" 2>&1 \
+    || { cat "$tmp/log" >&2; fail "lintian finds errors or warnings in $(basename "$deb")"; }
 pass
 
 echo "packaging: $(basename "$deb") ok ($checks checks); Depends: $depends"

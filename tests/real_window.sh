@@ -2,8 +2,9 @@
 # The real program in a real X server: the window where its design puts it, the melee road walked
 # with the mouse and keyboard and its results read back through the accessibility bus in an
 # English and an Italian locale, the focus kept off "&Esci" after "Calcola", each secondary
-# window opened and closed by the keyboard, and "&Esci" ending the program with status 0 and no
-# window left behind.
+# window opened and closed by the keyboard, "&Esci" ending the program with status 0 and no
+# window left behind, and what Qt says (here, what it is asked to log) reaching standard error,
+# both while the program looks for a display and after.
 set -euo pipefail
 program=$1
 test=real_window
@@ -20,8 +21,10 @@ no_error_box() {
     done
 }
 
+# Logged while the application opens the display, then when the main window is made.
+export QT_LOGGING_RULES="qt.qpa.plugin.debug=true;qt.qpa.xdnd.debug=true"
 for locale in it_IT.UTF-8 en_US.UTF-8; do
-    LANG=$locale "$program" &
+    LANG=$locale "$program" 2>"$scratch/$locale.err" &
     app=$!
     main=$(window "$main_title")
     [ "$(client_area "$main")" = "$main_place" ] \
@@ -64,4 +67,8 @@ status=0
 wait "$app" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 [ -z "$(xdotool search --name Harmtally 2>/dev/null)" ] || fail "a window was left behind"
+said=$(grep -o -e 'Successfully loaded Qt platform plugin "xcb"' -e 'setting XdndAware' \
+    "$scratch/en_US.UTF-8.err" | uniq)
+[ "$said" = $'Successfully loaded Qt platform plugin "xcb"\nsetting XdndAware' ] \
+    || fail "Qt's messages, held back until a display is found and then let through, read: '$said'"
 echo "real_window: passed"

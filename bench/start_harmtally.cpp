@@ -9,4 +9,7 @@ void watchFirstPaint() { new harmtally::bench::FirstPaintReport; }
 } // namespace
 Q_COREAPP_STARTUP_FUNCTION(watchFirstPaint)
 
-int main(int argc, char *argv[]) { return harmtally::launchWindows(argc, argv, false); }
+int main(int argc, char *argv[])
+{
+    return harmtally::launchWindows(argc, argv, false, harmtally::Language::English);
+}

@@ -5,6 +5,7 @@
 #include "cli/shell_replies.h"
 #include "cli/shell_text.h"
 #include "core/numbers.h"
+#include "ranking/goals.h"
 #include "ranking/planning.h"
 #include "ranking/records.h"
 
@@ -255,52 +256,26 @@ Outcome rankWithGoal(const Parsed &words, std::vector<Row> rows, Mode mode, cons
                           : words.has(Option::GoalTotal) ? Option::GoalTotal
                                                          : Option::GoalHit;
     const double goal = *number(words.value(option), locale);
+    const GoalKind kind = foe                         ? GoalKind::FoeHealth
+                          : option == Option::GoalHit ? GoalKind::HitAtLeast
+                                                      : GoalKind::TotalAtLeast;
     std::vector<Field> fields = rankingFields(mode);
-    if (foe)
-        fields.insert(
-            fields.end(),
-            {{QStringLiteral("hitsToDefeatBest"), QStringLiteral("Hits, best"), false},
-             {QStringLiteral("hitsToDefeatWorst"), QStringLiteral("Hits, worst"), false},
-             {QStringLiteral("secondsToDefeatBest"), QStringLiteral("Seconds, best"), false},
-             {QStringLiteral("secondsToDefeatWorst"), QStringLiteral("Seconds, worst"), false}});
-    else
-        fields.insert(
-            fields.end(),
-            {{QStringLiteral("strengthNeeded"), QStringLiteral("Str needed"), false},
-             {QStringLiteral("strengthMoreThanNow"), QStringLiteral("More than now"), false}});
-
-    const std::optional<double> now = number(in.strength, locale);
-    const auto figure
-        = [&](std::optional<double> x) { return x ? harmtally::text(*x, locale) : QString(); };
+    for (const GoalColumn &column : goalColumns(kind))
+        fields.push_back({QLatin1String(column.key), column.caption.in(Language::English), false});
     std::vector<Record> records;
-    std::vector<std::optional<double>> keys; // what the rows are sorted by
+    std::vector<SortKey> keys; // what the rows are sorted by
     for (const Row &row : rows) {
-        const Pick pick = pickAt(mode, row.order);
-        Record record = rankingRecord(row, mode);
-        if (foe) {
-            // Sorted by the time the foe lasts at best.
-            const Defeat d = timeToDefeat(pick, goal, in, locale);
-            record << figure(d.hitsBest) << figure(d.hitsWorst) << d.secondsBest << d.secondsWorst;
-            keys.push_back(number(d.secondsBest, locale));
-        } else {
-            const Goal kind = option == Option::GoalHit ? Goal::HitAtLeast : Goal::TotalAtLeast;
-            const std::optional<int> needed
-                = strengthNeeded(pick, kind, goal, in, words.has(Option::Wieldable), locale);
-            const std::optional<double> more = needed && now && *needed > *now
-                                                   ? std::optional<double>(*needed - *now)
-                                                   : std::nullopt;
-            record << figure(needed) << figure(more);
-            keys.push_back(needed);
-        }
-        records.push_back(std::move(record));
+        const QStringList cells
+            = goalCells(kind, goal, row, in, words.has(Option::Wieldable), locale);
+        records.push_back(rankingRecord(row, mode) + cells);
+        keys.push_back(goalKey(kind, cells, row, locale));
     }
+    // The ranking's one comparison: least first, the unknown last, equals in catalogue order.
     std::vector<std::size_t> order(records.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::ranges::stable_sort(order, [&](std::size_t a, std::size_t b) {
-        if (keys[a].has_value() != keys[b].has_value())
-            return keys[a].has_value(); // the unknown last
-        return keys[a] && *keys[a] < *keys[b];
+    std::ranges::sort(order, [&](std::size_t a, std::size_t b) {
+        return rankedBefore(keys[a], keys[b], Qt::AscendingOrder);
     });
     std::vector<Record> sorted;
     for (std::size_t i : order)

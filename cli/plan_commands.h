@@ -14,7 +14,7 @@ Outcome compare(const Parsed &words, const Context &context);
 Outcome path(const Parsed &words, const Context &context);
 
 // rank's goal: a usage error when more than one is given, or a value cannot be one (status 0
-// when all is well); then the ranked rows with the goal's columns, sorted by them.
+// when all is well); then the rows with the goal's columns, sorted by them as the ranking sorts.
 bool hasGoal(const Parsed &words);
 Outcome checkGoal(const Parsed &words, const Context &context);
 Outcome rankWithGoal(const Parsed &words, std::vector<ranking::Row> rows, Mode mode,

@@ -4,7 +4,7 @@
 #include "catalogue/melee.h"
 #include "main_window/mode_table.h"
 #include "plan_window/plan_window.h"
-#include "ranking/ranking_window.h"
+#include "ranking_window/ranking_window.h"
 #include "windows/about_window.h"
 #include "windows/instructions_window.h"
 #include "windows/options_window.h"

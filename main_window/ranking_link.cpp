@@ -2,10 +2,11 @@
 // there into the pick-list fields, as if the player had typed it.
 
 #include "main_window/form1.h"
-#include "ranking/ranking_window.h"
+#include "ranking_window/ranking_window.h"
 #include "toolkit/designed_window.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 namespace harmtally {
 
@@ -15,10 +16,15 @@ void Form1::openRanking()
 {
     if (!isEnabled())
         return;
+    const bool opening = !ranking_ || !ranking_->isVisible();
     if (!ranking_)
         ranking_ = new ranking::RankingWindow(
-            appliedLanguage_.value_or(Language::Italian),
+            appliedLanguage_.value_or(Language::Italian), locale(), sink_,
             [this](const ranking::Choice &choice) { return takeRankingChoice(choice); });
+    ranking_->startFrom(controls_[combo2]->isHidden() ? Mode::Melee : Mode::Bow, box(Text2)->text(),
+                        box(Text6)->text());
+    if (opening)
+        ranking_->placeBeside(frameGeometry());
     ranking_->show();
     toolkit::fitOnScreen(*ranking_);
     ranking_->raise();

@@ -113,41 +113,46 @@ Table compute(const Inputs &in, const QLocale &locale)
     return table;
 }
 
+SortKey sortKey(const Row &row, Column column, const QLocale &locale)
+{
+    const QString &cell = row.cells[std::size_t(column)];
+    SortKey key;
+    key.order = row.order;
+    if (isText(column)) {
+        key.words = cell.toCaseFolded();
+        key.known = !key.words.isEmpty();
+    } else if (const std::optional<double> figure = number(cell, locale)) {
+        key.figure = *figure;
+        key.known = true;
+    }
+    return key;
+}
+
+bool rankedBefore(const SortKey &a, const SortKey &b, Qt::SortOrder order)
+{
+    if (a.known != b.known)
+        return a.known;
+    if (a.known) {
+        const int sign = a.words != b.words ? a.words.compare(b.words)
+                                            : (a.figure > b.figure) - (a.figure < b.figure);
+        if (sign != 0)
+            return order == Qt::AscendingOrder ? sign < 0 : sign > 0;
+    }
+    return a.order < b.order;
+}
+
 void sortRows(std::vector<Row> &rows, Column column, Qt::SortOrder order, const QLocale &locale)
 {
-    const std::size_t c = std::size_t(column);
-    const bool byName = column == Column::Name;
-    // Each key made once, not once per comparison: names case-folded, figures read.
-    std::vector<std::optional<double>> keys(rows.size());
-    std::vector<QString> names(byName ? rows.size() : 0);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (byName) {
-            names[i] = rows[i].cells[c].toCaseFolded();
-            keys[i] = names[i].isEmpty() ? std::nullopt : std::optional(0.0);
-        } else {
-            keys[i] = number(rows[i].cells[c], locale);
-        }
-    }
-    const auto compareKeys = [&](std::size_t a, std::size_t b) {
-        if (byName)
-            return names[a].compare(names[b]);
-        return *keys[a] < *keys[b] ? -1 : *keys[b] < *keys[a] ? 1 : 0;
-    };
-    const auto before = [&](std::size_t a, std::size_t b) {
-        if (keys[a].has_value() != keys[b].has_value())
-            return keys[a].has_value(); // the unknown last, whichever the order
-        if (keys[a]) {
-            const int sign = compareKeys(a, b);
-            if (sign != 0)
-                return order == Qt::AscendingOrder ? sign < 0 : sign > 0;
-        }
-        return rows[a].order < rows[b].order;
-    };
-
+    // Each key made once, not once per comparison.
+    std::vector<SortKey> keys(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        keys[i] = sortKey(rows[i], column, locale);
     std::vector<std::size_t> sequence(rows.size());
     for (std::size_t i = 0; i < sequence.size(); ++i)
         sequence[i] = i;
-    std::ranges::sort(sequence, before);
+    std::ranges::sort(sequence, [&](std::size_t a, std::size_t b) {
+        return rankedBefore(keys[a], keys[b], order);
+    });
     std::vector<Row> sorted;
     sorted.reserve(rows.size());
     for (std::size_t i : sequence)
@@ -169,30 +174,19 @@ void keepWieldable(std::vector<Row> &rows, const QString &strength, const QLocal
 
 QString caption(Column column, Language language)
 {
-    const bool it = language == Language::Italian;
-    switch (column) {
-    case Column::Name:
-        return it ? QStringLiteral("Arma") : QStringLiteral("Weapon");
-    case Column::ArrowKind:
-        return it ? QStringLiteral("Frecce") : QStringLiteral("Arrows");
-    case Column::Requirement:
-        return it ? QStringLiteral("Req.") : QStringLiteral("Str req.");
-    case Column::HitsPerMinute:
-        return it ? QStringLiteral("Colpi/min") : QStringLiteral("Hits/min");
-    case Column::BaseMin:
-        return QStringLiteral("Min base");
-    case Column::BaseMax:
-        return QStringLiteral("Max base");
-    case Column::HitMin:
-        return it ? QStringLiteral("Min colpo") : QStringLiteral("Min per hit");
-    case Column::HitMax:
-        return it ? QStringLiteral("Max colpo") : QStringLiteral("Max per hit");
-    case Column::TotalMin:
-        return it ? QStringLiteral("Min totale") : QStringLiteral("Min total");
-    case Column::TotalMax:
-        return it ? QStringLiteral("Max totale") : QStringLiteral("Max total");
-    }
-    return {};
+    static constexpr Bilingual kCaptions[kColumnCount] = {
+        {.italian = "Arma", .english = "Weapon"},
+        {.italian = "Frecce", .english = "Arrows"},
+        {.italian = "Req.", .english = "Str req."},
+        {.italian = "Colpi/min", .english = "Hits/min"},
+        {.italian = "Min base", .english = "Min base"},
+        {.italian = "Max base", .english = "Max base"},
+        {.italian = "Min colpo", .english = "Min per hit"},
+        {.italian = "Max colpo", .english = "Max per hit"},
+        {.italian = "Min totale", .english = "Min total"},
+        {.italian = "Max totale", .english = "Max total"},
+    };
+    return kCaptions[std::size_t(column)].in(language);
 }
 
 } // namespace harmtally::ranking

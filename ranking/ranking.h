@@ -81,15 +81,31 @@ bool beyondStrength(const Row &row, double strength, const QLocale &locale = QLo
 void keepWieldable(std::vector<Row> &rows, const QString &strength,
                    const QLocale &locale = QLocale());
 
-// Sorts by one column: names as text, every other column by its number; rows whose figure is
-// unknown come last in either order; equal rows keep catalogue order.
+// What a row is ranked by in one column: words case-folded, so that "dirk" sits beside "Dirk";
+// figures read in the rows' locale. Unknown where the catalogue lacks the figure.
+struct SortKey {
+    bool known = false;
+    double figure = 0;
+    QString words;
+    std::size_t order = 0; // the row's catalogue order, which settles ties
+};
+SortKey sortKey(const Row &row, Column column, const QLocale &locale);
+
+// Whether a row comes before another when ranked in that order: the unknown last in either
+// order, equal keys in catalogue order. The one comparison of the window's table and the
+// command line.
+bool rankedBefore(const SortKey &a, const SortKey &b, Qt::SortOrder order);
+
+// Sorts by one column with rankedBefore.
 void sortRows(std::vector<Row> &rows, Column column, Qt::SortOrder order,
               const QLocale &locale = QLocale());
 
 // The rank everyone asks for first: maximum damage over the seconds, highest first.
+inline constexpr Column kDefaultSortColumn = Column::TotalMax;
+inline constexpr Qt::SortOrder kDefaultSortOrder = Qt::DescendingOrder;
 inline void sortByDefault(std::vector<Row> &rows, const QLocale &locale = QLocale())
 {
-    sortRows(rows, Column::TotalMax, Qt::DescendingOrder, locale);
+    sortRows(rows, kDefaultSortColumn, kDefaultSortOrder, locale);
 }
 
 // Column captions (the window's, in the interface language).

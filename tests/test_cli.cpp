@@ -1,5 +1,13 @@
+#include "catalogue/bows.h"
+#include "catalogue/melee.h"
 #include "cli/command_line.h"
 #include "core/messages.h"
+#include "core/numbers.h"
+#include "ranking/ranking.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -33,6 +41,24 @@ cli::Outcome run(const QStringList &arguments, const QStringList &environment, b
     widgets = log.open(QIODevice::ReadOnly) && log.readAll().contains("libQt6Widgets");
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+using ranking::Column;
+const QLocale c = QLocale::c();
+
+// A choice's figure by the program's own computation, at a whole or typed strength.
+double figure(const QJsonObject &choice, const QString &strength, const QString &seconds,
+              const QString &level, Column column)
+{
+    const QString name = choice["name"].toString(), arrows = choice["arrows"].toString();
+    const ranking::Inputs in{Mode::Melee, strength == "0" ? "+0" : strength, seconds, level};
+    const ranking::Row row
+        = arrows.isEmpty()
+              ? ranking::meleeRow(findMeleeWeapon(name) - meleeWeapons().data(), in, c).row
+              : ranking::bowRow(findBow(name) - bows().data(),
+                                findArrowKind(arrows) - arrowKinds().data(), in, c)
+                    .row;
+    return number(row.cells[std::size_t(column)], c).value_or(qQNaN());
 }
 } // namespace
 
@@ -75,9 +101,9 @@ private slots:
         add("wieldable", rank + QStringList{"--wieldable"}, 0, "Fine Steel Mace+3 ", 121);
         add("bows csv", rank + QStringList{"--bows", "--level=10", "--format", "csv"}, 0, "Black Locust Composite Bow+3,Quiver of Stability,", 595);
         add("json", rank + QStringList{"--format=json"}, 0, "  {\"name\": \"Ancient Two-Handed Sword+3\", \"requirement\": ", 271);
-        add("help", {"--help"}, 0, "       harmtally COMMAND [OPTIONS]", 33);
-        add("-h", {"-h"}, 0, "       harmtally COMMAND [OPTIONS]", 33);
-        add("-h after a command", {"calc", "-h"}, 0, "       harmtally COMMAND [OPTIONS]", 33);
+        add("help", {"--help"}, 0, "       harmtally COMMAND [OPTIONS]", 48);
+        add("-h", {"-h"}, 0, "       harmtally COMMAND [OPTIONS]", 48);
+        add("-h after a command", {"calc", "-h"}, 0, "       harmtally COMMAND [OPTIONS]", 48);
         add("name=value", dirk + QStringList{"--strength=33"}, 0, dirkFigures);
         add("-- ends the options", {"calc", "--strength", "33", "--seconds", "10", "--", "Rusted Dirk"}, 0, dirkFigures);
         add("case and blanks", {"calc", "  rusted   DIRK", "--strength", "33", "--seconds", "10"}, 0, dirkFigures);
@@ -108,12 +134,117 @@ private slots:
         add("missing seconds", {"calc", "Rusted Dirk", "--strength", "5"}, 2, "calc needs --strength and --seconds");
         add("level, no bows", rank + QStringList{"--level", "3"}, 2, "--level goes with --bows");
         add("bad format", rank + QStringList{"--format", "xml"}, 2, "--format is text, csv or json");
+        add("one choice", {"compare", "Bo", "--strength", "5", "--seconds", "5"}, 2, "compare takes 2 to 4 choices");
+        add("bow, no slash", {"compare", "Bo", "elm flatbow", "--strength", "5", "--seconds", "5"}, 2, "'Elm Flatbow' is a bow: write BOW/ARROWS, as in 'Elm Flatbow/Wooden Arrows'");
+        add("path, no range", {"path", "--from", "3"}, 2, "path needs --from and --to");
+        add("path, half strength", {"path", "--from", "3", "--to", "4.5"}, 2, "--to needs a whole strength from 0 to 1000000");
+        add("two goals", rank + QStringList{"--goal-hit", "3", "--foe-health", "9"}, 2, "--goal-hit, --goal-total and --foe-health: one at most");
+        add("no foe", rank + QStringList{"--foe-health", "0"}, 1, "--foe-health needs a number above 0");
         add("bows and arrows", {"list", "--bows", "--arrows"}, 2, "list --bows or list --arrows, not both");
         add("window and more", {"--rank-window", "list"}, 2, "--rank-window goes alone");
         add("LANG", {"rnak"}, 2, "comando sconosciuto 'rnak' ('harmtally --help' elenca i comandi)", 0, {"LANG=it_IT.UTF-8"});
         add("LC_MESSAGES first", {"rnak"}, 2, "unknown command 'rnak'", 0, {"LANG=it_IT.UTF-8", "LC_MESSAGES=C"});
         add("LC_ALL first", {"rnak"}, 2, "comando sconosciuto 'rnak' ('harmtally --help' elenca i comandi)", 0, {"LC_ALL=it_IT", "LC_MESSAGES=C"});
         // clang-format on
+    }
+
+    void planning_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        const QStringList at{"--strength", "100", "--seconds",    "7",
+                             "--level",    "4",   "--format=json"};
+        // clang-format off
+        QTest::newRow("path") << QStringList{"path", "--from", "0", "--to", "300", "--format=json"};
+        QTest::newRow("path, bows, min") << QStringList{"path", "--bows", "--level", "4", "--from", "20", "--to", "160", "--by", "min", "--format=json"};
+        QTest::newRow("compare") << QStringList{"compare", "Fine Steel Dagger+3", "Polished Hand Axe+3", "Elm Flatbow/Trueshot Quiver", "Skull Dagger", "--from", "-1e5", "--to", "1e5"} + at;
+        QTest::newRow("goal hit") << QStringList{"rank", "--bows", "--goal-hit", "123.4"} + at;
+        QTest::newRow("goal total") << QStringList{"rank", "--goal-total", "2000", "--strength", "100", "--seconds", "7", "--format=json"};
+        QTest::newRow("foe") << QStringList{"rank", "--foe-health", "2500.5", "--strength", "100", "--seconds", "7", "--format=json"};
+        // clang-format on
+    }
+
+    // Each answer against a brute force on the program's own figures.
+    void planning()
+    {
+        QFETCH(QStringList, arguments);
+        bool widgets = true;
+        const cli::Outcome result = run(arguments, {}, widgets);
+        QCOMPARE(result.status, 0);
+        const QJsonDocument json = QJsonDocument::fromJson(result.out.toUtf8());
+        const QString level = arguments.contains("--level") ? "4" : "";
+        const auto f = [&](const QJsonValue &choice, double s, Column column) {
+            return figure(choice.toObject(), text(s, c), "7", level, column);
+        };
+        if (arguments[0] == "path") {
+            int s = arguments[arguments.indexOf("--from") + 1].toInt();
+            const Column total = arguments.contains("min") ? Column::TotalMin : Column::TotalMax;
+            for (const QJsonValue band : json.array()) {
+                QCOMPARE(band["from"].toInt(), s);
+                for (; s <= band["to"].toInt(); ++s) {
+                    const Mode mode = arguments.contains("--bows") ? Mode::Bow : Mode::Melee;
+                    const auto table
+                        = ranking::compute({mode, s ? text(s, c) : "+0", "7", level}, c);
+                    double most = -1e300;
+                    QString best;
+                    for (const auto &row : table.rows) {
+                        const double t = number(row.cells[std::size_t(total)], c).value_or(-1e300);
+                        if (number(row.cells[2], c).value_or(1e9) <= s && t > most)
+                            std::tie(most, best) = std::pair(t, row.cells[0] + row.cells[1]);
+                    }
+                    QCOMPARE(band["name"].toString() + band["arrows"].toString(), best);
+                }
+            }
+            QCOMPARE(s - 1, arguments[arguments.indexOf("--to") + 1].toInt());
+        } else if (arguments[0] == "compare") {
+            const QJsonArray choices = json["choices"].toArray();
+            int pairs = 0;
+            for (qsizetype i = 0; i < choices.size(); ++i) {
+                const double total = f(choices[i], 100, Column::TotalMax);
+                QCOMPARE(choices[i]["totalMax"].toDouble(), total);
+                QCOMPARE(choices[i]["totalMaxDifference"].toDouble(),
+                         total - f(choices[0], 100, Column::TotalMax));
+                QCOMPARE(choices[i]["perStrengthPointTotal"].toDouble(),
+                         f(choices[i], 101, Column::TotalMax) - total);
+                for (qsizetype j = i + 1; j < choices.size(); ++j)
+                    pairs += 2 * (choices[i]["hitsPerMinute"] != choices[j]["hitsPerMinute"]);
+            }
+            QCOMPARE(json["crossovers"].toArray().size(), pairs);
+            for (const QJsonValue x : json["crossovers"].toArray()) {
+                const auto choice = [&](const char *key) {
+                    const QStringList name = x[key].toString().split('/');
+                    return QJsonObject{{"name", name[0]}, {"arrows", name.value(1)}};
+                };
+                const Column m = x["measure"] == "totalMin" ? Column::TotalMin : Column::TotalMax;
+                const int from = x["fromStrength"].toInt();
+                QVERIFY(f(choice("ahead"), from, m) > f(choice("behind"), from, m));
+                QVERIFY(f(choice("ahead"), from - 1, m) <= f(choice("behind"), from - 1, m));
+                QVERIFY(from - 1 <= x["strength"].toDouble() && x["strength"].toDouble() < from);
+            }
+        } else {
+            const bool foe = arguments.contains("--foe-health");
+            const double goal
+                = arguments[1 + arguments.indexOf(QRegularExpression("--goal.*|--foe.*"))]
+                      .toDouble();
+            const Column c = arguments.contains("--goal-hit") ? Column::HitMin : Column::TotalMin;
+            double last = 0;
+            for (const QJsonValue row : json.array()) {
+                const double key
+                    = row[foe ? "secondsToDefeatBest" : "strengthNeeded"].toDouble(1e300);
+                QVERIFY(key >= last); // least first, unknown last
+                last = key;
+                if (foe && row["hitMax"].toDouble() > 0) {
+                    const double hits = row["hitsToDefeatBest"].toDouble(),
+                                 hit = row["hitMax"].toDouble();
+                    QVERIFY(hits * hit >= goal && (hits - 1) * hit < goal);
+                    if (!row["hitsPerMinute"].isNull())
+                        QCOMPARE(key, 60 * goal / (hit * row["hitsPerMinute"].toDouble()));
+                } else if (!foe && !row["strengthNeeded"].isNull()) {
+                    const int s = row["strengthNeeded"].toInt();
+                    QVERIFY(f(row, s, c) >= goal && (s == 0 || f(row, s - 1, c) < goal));
+                    QCOMPARE(row["strengthMoreThanNow"].toDouble(), std::max(0, s - 100));
+                }
+            }
+        }
     }
 
     void answers()

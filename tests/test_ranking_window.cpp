@@ -1,10 +1,13 @@
 #include "core/messages.h"
+#include "core/numbers.h"
 #include "ranking/formats.h"
-#include "ranking/ranking_table_model.h"
-#include "ranking/ranking_window.h"
+#include "ranking/planning.h"
+#include "ranking_window/ranking_table_model.h"
+#include "ranking_window/ranking_window.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +18,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace harmtally;
 using namespace harmtally::ranking;
 
@@ -22,41 +28,78 @@ using namespace harmtally::ranking;
 class TestRankingWindow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init()
     {
         offered.clear();
-        window = std::make_unique<RankingWindow>(Language::Italian, [this](const Choice &c) {
-            offered << c;
-            return reason;
-        });
+        errors.clear();
+        window = std::make_unique<RankingWindow>(
+            Language::Italian, english, [this](QWidget *, const QString &e) { errors << e; },
+            [this](const Choice &c) {
+                offered << c;
+                return reason;
+            });
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     void cleanup() { window.reset(); }
 
+    // A goal adds its columns, each cell the engine's answer for its row, ranked least first by
+    // a click with the unknown last; no goal takes them away.
+    void goals()
+    {
+        const auto &c = window->controls();
+        c.wieldable->setChecked(false);
+        c.strength->setText("100");
+        c.seconds->setText("60");
+        c.goal->setCurrentIndex(int(GoalKind::FoeHealth));
+        c.goalValue->setText("150");
+        c.goal->setCurrentIndex(int(GoalKind::HitAtLeast));
+        const int first = int(kColumnCount);
+        QCOMPARE(window->model().columnCount(), first + 2);
+        QCOMPARE(window->model().headerData(first + 1, Qt::Horizontal), "Più di ora");
+        QHeaderView *header = c.table->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          {header->sectionViewportPosition(first) + 5, header->height() / 2});
+        double last = -1;
+        for (int r = 0; r < window->model().rowCount(); ++r) {
+            const auto needed = strengthNeeded(pickAt(Mode::Melee, row(r).order), Goal::HitAtLeast,
+                                               150, {Mode::Melee, "100", "60", ""}, false, english);
+            QCOMPARE(window->model().index(r, first).data().toString(),
+                     needed ? text(*needed, english) : "");
+            QVERIFY(needed.value_or(1e9) >= last);
+            last = needed.value_or(1e9);
+        }
+        c.goal->setCurrentIndex(int(GoalKind::FoeHealth));
+        QCOMPARE(window->model().columnCount(), first + 4);
+        c.goal->setCurrentIndex(int(GoalKind::None));
+        QCOMPARE(window->model().columnCount(), first);
+        QVERIFY(!c.goalValue->isEnabled());
+    }
+
+    // Unknown figures stay last whichever way a header ranks; Arrows ranks by the arrow kind.
     void sortsByTheHeader_data()
     {
-        QTest::addColumn<bool>("bows");
         QTest::addColumn<Column>("column");
-        QTest::addColumn<int>("clicks"); // on its header; 0: as opened
+        QTest::addColumn<int>("clicks"); // on its header
         QTest::addColumn<Qt::SortOrder>("order");
+        QTest::addColumn<QString>("ends"); // the first row and the last
         // clang-format off
-        QTest::newRow("opens by max total") << false << Column::TotalMax << 0 << Qt::DescendingOrder;
-        QTest::newRow("requirement, lowest first") << false << Column::Requirement << 1 << Qt::AscendingOrder;
-        QTest::newRow("hits per minute, best first") << false << Column::HitsPerMinute << 1 << Qt::DescendingOrder;
-        QTest::newRow("bow base min, two clicks") << true << Column::BaseMin << 2 << Qt::AscendingOrder;
+        QTest::newRow("requirement up") << Column::Requirement << 1 << Qt::AscendingOrder << "Rusted Dirk…Shadow Blade";
+        QTest::newRow("requirement down") << Column::Requirement << 2 << Qt::DescendingOrder << "Ancient Two-Handed Sword…Shadow Blade";
+        QTest::newRow("arrows up") << Column::ArrowKind << 1 << Qt::AscendingOrder << "Bone-Tipped Arrows…Wooden Arrows";
+        QTest::newRow("arrows down") << Column::ArrowKind << 2 << Qt::DescendingOrder << "Wooden Arrows…Bone-Tipped Arrows";
         // clang-format on
     }
 
     void sortsByTheHeader()
     {
-        QFETCH(bool, bows);
         QFETCH(Column, column);
         QFETCH(int, clicks);
-        QFETCH(Qt::SortOrder, order);
         const auto &c = window->controls();
+        const bool bows = column == Column::ArrowKind;
         c.bows->setChecked(bows);
+        c.wieldable->setChecked(false);
         c.strength->setText("40");
         c.seconds->setText("30");
         QCOMPARE(c.table->isColumnHidden(int(Column::ArrowKind)), !bows);
@@ -65,16 +108,14 @@ private slots:
             QTest::mouseClick(
                 header->viewport(), Qt::LeftButton, {},
                 {header->sectionViewportPosition(int(column)) + 5, header->height() / 2});
-        QCOMPARE(header->sortIndicatorOrder(), order);
-        std::vector<Row> expected = compute({bows ? Mode::Bow : Mode::Melee, "40", "30", ""}).rows;
-        sortRows(expected, column, order);
-        QCOMPARE(window->model().rowCount(), int(expected.size()));
-        for (std::size_t r = 0; r < expected.size(); ++r)
-            QCOMPARE(row(int(r)).order, expected[r].order);
+        QTEST(header->sortIndicatorOrder(), "order");
+        const int shown = int(bows ? Column::ArrowKind : Column::Name);
+        QTEST(row(0).cells[shown] + "…" + row(window->model().rowCount() - 1).cells[shown], "ends");
     }
 
     void statusLine_data()
     {
+        QTest::addColumn<bool>("bows");
         QTest::addColumn<QString>("strength");
         QTest::addColumn<QString>("search");
         QTest::addColumn<bool>("wieldable");
@@ -82,105 +123,216 @@ private slots:
         QTest::addColumn<int>("rows"); // shown
         const QString refused = "269 armi — " + messages::strengthOrSecondsMissing();
         // clang-format off
-        QTest::newRow("not typed yet: a hint") << "" << "" << false << "269 armi — Inserire forza e secondi." << 269;
-        QTest::newRow("zero: the main window's refusal") << "0" << "" << false << refused << 269;
-        QTest::newRow("accepted") << "12" << "" << false << "269 armi" << 269;
-        QTest::newRow("search, any case") << "12" << "dIRK" << false << "269 armi, 263 nascoste (263 dalla ricerca)" << 6;
-        QTest::newRow("wieldable, unknown kept") << "12" << "" << true << "269 armi, 247 nascoste (247 oltre la tua forza)" << 22;
+        QTest::newRow("not typed yet: a hint") << false << "" << "" << true << "269 armi — Inserire forza e secondi." << 269;
+        QTest::newRow("zero: the main window's refusal") << false << "0" << "" << false << refused << 269;
+        QTest::newRow("accepted") << false << "12" << "" << false << "269 armi" << 269;
+        QTest::newRow("search, any case") << false << "12" << "dIRK" << false << "269 armi, 263 nascoste (263 dalla ricerca)" << 6;
+        QTest::newRow("wieldable, unknown kept") << false << "12" << "" << true << "269 armi, 247 nascoste (247 oltre la tua forza)" << 22;
+        QTest::newRow("arrow kind searched, no level") << true << "1000" << "pinPOINT" << true << "594 archi con frecce, 495 nascosti (495 dalla ricerca) — Trueshot Quiver senza cifre: inserire il livello Trueshot." << 99;
         // clang-format on
     }
 
     void statusLine()
     {
+        QFETCH(bool, bows);
         QFETCH(QString, strength);
         QFETCH(QString, search);
         QFETCH(bool, wieldable);
-        QFETCH(QString, status);
         const auto &c = window->controls();
+        QVERIFY(c.wieldable->isChecked()); // as opened
+        c.bows->setChecked(bows);
         c.strength->setText(strength);
         c.seconds->setText("5");
         c.search->setText(search);
         c.wieldable->setChecked(wieldable);
-        QCOMPARE(c.status->text(), status);
+        QTEST(c.status->text(), "status");
         QTEST(window->model().rowCount(), "rows");
+        QCOMPARE(c.level->isHidden(), !bows);
         // Refused: the names and figures stay, without results.
-        QCOMPARE(row(0).cells[std::size_t(Column::TotalMax)].isEmpty(), status.contains(" — "));
+        QCOMPARE(row(0).cells[std::size_t(Column::TotalMax)].isEmpty(), strength.toInt() == 0);
+        // Rows beyond the strength on view are greyed and say what they need.
+        for (int r = 0; r < window->model().rowCount(); ++r) {
+            const QString need = row(r).cells[std::size_t(Column::Requirement)];
+            QCOMPARE(window->model().index(r, 0).data(Qt::ToolTipRole).toString(),
+                     number(need, english) > number(strength, english).value_or(1e300)
+                         ? "Richiede forza " + need
+                         : QString());
+        }
     }
 
     void offersTheCurrentRow_data()
     {
+        QTest::addColumn<bool>("bows");
+        QTest::addColumn<int>("key");
         QTest::addColumn<QString>("reason"); // the main window's answer; none when it takes the row
-        QTest::newRow("taken") << QString();
-        QTest::newRow("refused") << "Il calcolo è in corso";
+        QTest::newRow("taken") << false << int(Qt::Key_Return) << QString();
+        QTest::newRow("keypad Enter, a bow with its arrows") << true << int(Qt::Key_Enter) << "";
+        QTest::newRow("refused") << false << int(Qt::Key_Return) << "Il calcolo è in corso";
     }
 
     void offersTheCurrentRow()
     {
+        QFETCH(bool, bows);
+        QFETCH(int, key);
         QFETCH(QString, reason);
         this->reason = reason;
         const auto &c = window->controls();
+        c.bows->setChecked(bows);
         c.table->setCurrentIndex(c.table->model()->index(3, 2));
-        QTest::keyClick(c.table, Qt::Key_Return);
+        QTest::keyClick(c.table, Qt::Key(key));
         QCOMPARE(offered.size(), 1);
-        QCOMPARE(offered[0].name, row(3).cells[0]);
-        QCOMPARE(offered[0].mode, Mode::Melee);
-        QVERIFY(
-            c.status->text().endsWith(reason.isEmpty() ? "Scelta: " + row(3).cells[0] : reason));
+        const auto &cells = row(3).cells;
+        QCOMPARE(offered[0].name + '|' + offered[0].arrowKind, cells[0] + '|' + cells[1]);
+        QCOMPARE(offered[0].mode, bows ? Mode::Bow : Mode::Melee);
+        const QString chosen = "Scelta: " + cells[0] + (bows ? " + " + cells[1] : "");
+        QVERIFY2(c.status->text().endsWith(reason.isEmpty() ? chosen : reason),
+                 qPrintable(c.status->text()));
     }
 
-    void copiesAndExports()
+    // The selection follows its rows through a new order, a search and new figures; Tab into
+    // the table selects the row Enter would take, so Ctrl+C copies it.
+    void selectionFollowsAndCopies()
     {
         const auto &c = window->controls();
         c.bows->setChecked(true);
         c.strength->setText("30");
         c.seconds->setText("2");
-        const auto click = [&](int r, Qt::KeyboardModifiers keys) {
-            QTest::mouseClick(c.table->viewport(), Qt::LeftButton, keys,
-                              c.table->visualRect(c.table->model()->index(r, 0)).center());
-        };
-        click(1, {});
-        click(4, Qt::ControlModifier); // the row clicked first ends up below once sorted by name
+        for (int r : {1, 4})
+            c.table->selectionModel()->select(c.table->model()->index(r, 0),
+                                              QItemSelectionModel::Select
+                                                  | QItemSelectionModel::Rows);
         const QList<std::size_t> orders{row(1).order, row(4).order};
-        c.table->sortByColumn(int(Column::Name), Qt::AscendingOrder); // the selection follows
+        c.table->sortByColumn(int(Column::Name), Qt::AscendingOrder);
+        c.wieldable->setChecked(false);
+        c.strength->setText("31");
         QTest::keyClick(c.table, Qt::Key_C, Qt::ControlModifier);
         std::vector<Row> picked = window->model().visibleRows(); // copied as shown
         std::erase_if(picked, [&](const Row &r) { return !orders.contains(r.order); });
+        QCOMPARE(picked.size(), 2u);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  toTabSeparated(picked, Mode::Bow, Language::Italian));
 
-        QTemporaryDir dir;
-        c.search->setText("long");
-        window->setFileNameAsker([&] { return dir.filePath("out.csv"); });
-        c.exportCsv->click();
-        QFile file(dir.filePath("out.csv"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()),
-                 toCsv(window->model().visibleRows(), Mode::Bow));
-        window->setFileNameAsker([&] { return dir.filePath("missing/out.csv"); });
-        c.exportCsv->click();
-        QVERIFY2(c.status->text().contains("Esportazione non riuscita: "),
-                 qPrintable(c.status->text()));
+        c.table->setCurrentIndex({});
+        c.exportCsv->setFocus();
+        QTest::keyClick(c.exportCsv, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), c.table);
+        QTest::keyClick(c.table, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 toTabSeparated(std::span(&row(0), 1), Mode::Bow, Language::Italian));
     }
 
-    void followsLanguageAndClosesOnEscape()
+    // What the table shows is written, or nothing: a failed write leaves the old file whole and
+    // is said in a message naming the file and the reason.
+    void exports_data()
+    {
+        QTest::addColumn<QString>("name"); // as typed in the save dialog
+        QTest::addColumn<int>("room");     // bytes a file may grow to; 0: no limit
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("written, .csv added") << "out" << 0 << QString();
+        QTest::newRow("disk full, in the last flush") << "out.csv" << 100 << "File too large";
+        QTest::newRow("no such folder") << "missing/out.csv" << 0 << "No such file or directory";
+    }
+
+    void exports()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, room);
+        QFETCH(QString, reason);
+        const auto &c = window->controls();
+        c.bows->setChecked(true);
+        c.strength->setText("100");
+        c.seconds->setText("2");
+        c.search->setText("long"); // fewer rows than the table has, fewer bytes than a buffer
+        QTemporaryDir dir;
+        QFile old(dir.filePath("out.csv"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        window->setFileNameAsker([&] { return dir.filePath(name); });
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit was{};
+        getrlimit(RLIMIT_FSIZE, &was);
+        const rlimit small{room ? rlim_t(room) : was.rlim_cur, was.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        c.exportCsv->setFocus();
+        QTest::keyClick(c.exportCsv, Qt::Key_Enter); // Enter presses the focused button
+        setrlimit(RLIMIT_FSIZE, &was);
+
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        const QString path = dir.filePath(name.endsWith(".csv") ? name : name + ".csv");
+        QCOMPARE(errors.size(), int(!reason.isEmpty()));
+        if (reason.isEmpty()) {
+            QCOMPARE(QString::fromUtf8(old.readAll()),
+                     toCsv(window->model().visibleRows(), Mode::Bow, english));
+            QVERIFY(c.status->text().endsWith(
+                QString("Esportate %1 righe in %2").arg(window->model().rowCount()).arg(path)));
+            QVERIFY(window->model().rowCount() < 594);
+        } else {
+            QCOMPARE(old.readAll(), "old");
+            QCOMPARE(errors[0], "Esportazione in " + path + " non riuscita: " + reason);
+            QVERIFY(c.status->text().endsWith(errors[0]));
+        }
+    }
+
+    void followsLanguageAndEscape()
     {
         window->setLanguage(Language::English);
         QCOMPARE(window->windowTitle(), "Rank weapons");
-        QCOMPARE(
-            window->controls().table->model()->headerData(int(Column::TotalMax), Qt::Horizontal),
-            caption(Column::TotalMax, Language::English));
-        QVERIFY(window->controls().status->text().startsWith("269 weapons — Enter strength"));
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QTest::keyClick(window->controls().search, Qt::Key_Escape);
+        QStringList captions;
+        for (int column = 0; column < int(kColumnCount); ++column)
+            captions << window->model().headerData(column, Qt::Horizontal).toString();
+        QCOMPARE(captions.join('|'), "Weapon|Arrows|Str req.|Hits/min|Min base|Max base|"
+                                     "Min per hit|Max per hit|Min total|Max total");
+        const auto &c = window->controls();
+        QVERIFY(c.status->text().startsWith("269 weapons — Enter strength"));
+        c.search->setFocus();
+        QTest::keyClicks(c.search, "dirk");
+        QTest::keyClick(c.search, Qt::Key_Escape);
+        QVERIFY(window->isVisible() && c.search->text().isEmpty());
+        QTest::keyClick(c.search, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
+    }
+
+    // The main window's figures and mode; the focus where the player goes on.
+    void startsFromTheMainWindow()
+    {
+        const auto &c = window->controls();
+        window->startFrom(Mode::Bow, "", "9");
+        QVERIFY(c.bows->isChecked() && c.seconds->text() == "9");
+        QCOMPARE(QApplication::focusWidget(), c.strength);
+        window->startFrom(Mode::Melee, "100", "");
+        QVERIFY(c.melee->isChecked() && c.strength->text() == "100" && c.seconds->text() == "9");
+        QCOMPARE(QApplication::focusWidget(), c.table);
+        QCOMPARE(c.table->selectionModel()->selectedRows(),
+                 QModelIndexList{c.table->model()->index(0, 0)});
+    }
+
+    void placedBeside_data()
+    {
+        QTest::addColumn<QRect>("main");
+        QTest::addColumn<QRect>("placed");
+        // The window wants 600 x 500 and needs at least 400 x 300, on a 1000 x 700 screen.
+        QTest::newRow("right") << QRect(10, 20, 340, 380) << QRect(350, 20, 600, 500);
+        QTest::newRow("right, narrowed") << QRect(100, 300, 340, 380) << QRect(440, 200, 560, 500);
+        QTest::newRow("left") << QRect(640, 20, 340, 380) << QRect(40, 20, 600, 500);
+        QTest::newRow("below") << QRect(350, 0, 340, 380) << QRect(350, 380, 600, 320);
+        QTest::newRow("no room: over it") << QRect(350, 250, 340, 380) << QRect(350, 200, 600, 500);
+    }
+
+    void placedBeside()
+    {
+        QFETCH(QRect, main);
+        QTEST(besideWindow(main, {600, 500}, {400, 300}, {0, 0, 1000, 700}), "placed");
+        QVERIFY(QRect(0, 0, 1000, 700)
+                    .contains(besideWindow(main, {3000, 900}, {400, 300}, {0, 0, 1000, 700})));
     }
 
 private:
     const Row &row(int r) const { return window->model().rowAt(r); }
 
+    const QLocale english{QLocale::English, QLocale::UnitedStates};
     std::unique_ptr<RankingWindow> window;
     QList<Choice> offered;
+    QStringList errors;
     QString reason; // what the main window answers an offer
 };
 

@@ -1,4 +1,4 @@
-#include "ranking/ranking_window.h"
+#include "ranking_window/ranking_window.h"
 #include "support.h"
 #include "windows/about_window.h"
 #include "windows/instructions_window.h"
@@ -117,22 +117,33 @@ void TestWindows::mainWindowUnavailableWhileOpen()
 // the player takes there lands in the pick-list the road is waiting on, and nowhere else.
 void TestWindows::rankingWindowBesideTheMainWindow()
 {
-    QApplication::setActiveWindow(form_.get());
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-    press(*form_, Command5);
-    QTest::keyClick(form_.get(), Qt::Key_R, Qt::ControlModifier);
-    QVERIFY(!openWindow<QWidget>("RankingWindow"));
-    openWindow<SecondaryWindow>("Form2")->close();
-    QApplication::setActiveWindow(form_.get());
-    QTest::keyClick(form_.get(), Qt::Key_R, Qt::ControlModifier);
-    QVERIFY(openWindow<QWidget>("RankingWindow") && form_->isEnabled());
-
     const auto take = [this](Mode mode, const char *name, const char *arrows = "") {
         return form_->takeRankingChoice({mode, name, arrows}).isEmpty();
     };
-    QVERIFY(take(Mode::Melee, "Bo") && !take(Mode::Bow, "Elm Flatbow", "Wooden Arrows"));
-    QCOMPARE(textOf(*form_, Combo1), QString("Bo"));
+    const auto rankWeapons = [this] {
+        QApplication::setActiveWindow(form_.get());
+        QTest::keyClick(form_.get(), Qt::Key_R, Qt::ControlModifier);
+        return openWindow<ranking::RankingWindow>("RankingWindow");
+    };
+    press(*form_, Command5);
+    QVERIFY(!rankWeapons() && !take(Mode::Melee, "Rusted Dirk"));
+    openWindow<SecondaryWindow>("Form2")->close();
+    type(*form_, Text2, "100");
+    type(*form_, Text6, "60");
+    ranking::RankingWindow *ranking = rankWeapons();
+    QVERIFY(ranking && form_->isEnabled());
+    const auto &c = ranking->controls();
+    QCOMPARE(ranking->windowTitle() + c.strength->text() + c.seconds->text(),
+             "Classifica armi10060");
+    form_->applyLanguage(Language::English);
+    QCOMPARE(ranking->windowTitle(), "Rank weapons");
+
+    QVERIFY(take(Mode::Melee, "Rusted Dirk") && !take(Mode::Bow, "Elm Flatbow", "Wooden Arrows"));
+    press(*form_, Command1);
+    QVERIFY(!take(Mode::Melee, "Bo"));
+    QCOMPARE(textOf(*form_, Combo1), QString("Rusted Dirk"));
     form_->applyMode(Mode::Bow);
+    QVERIFY(rankWeapons() && c.bows->isChecked());
     QVERIFY(!take(Mode::Melee, "Darkthorn ") && take(Mode::Bow, "Elm Flatbow", "Wooden Arrows"));
     press(*form_, Command7);
     QVERIFY(!take(Mode::Bow, "Oak Longbow", "Flight Arrows"));

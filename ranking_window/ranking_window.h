@@ -7,6 +7,7 @@
 #include "core/language.h"
 #include "core/mode.h"
 #include "ranking/ranking.h"
+#include "toolkit/error_box.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -16,6 +17,7 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +26,7 @@ class QTableView;
 
 namespace harmtally::ranking {
 
+class RankingProxyModel;
 class RankingTableModel;
 
 // A row the player acts on: what the main window's pick-lists should show.
@@ -33,17 +36,31 @@ struct Choice {
     QString arrowKind; // empty for melee weapons
 };
 
+// Where a window of the wanted size goes beside another (frames, in screen pixels): to its
+// right, else to its left, else below it, wherever at least the least size fits, narrowed or
+// shortened to the room there; over it only when no side has room. Never larger than the
+// available area, and always within it.
+QRect besideWindow(const QRect &other, QSize wanted, QSize least, const QRect &available);
+
 class RankingWindow : public QWidget {
     Q_OBJECT
 public:
     // Returns an empty text when the choice was taken, or the reason it was not.
     using Offer = std::function<QString(const Choice &)>;
 
-    // language: the one last applied in the language window (Italian before any).
-    RankingWindow(Language language, Offer offer);
+    // language: the one last applied in the language window; locale: the one figures are read
+    // and written in; sink: where a failed export is reported.
+    RankingWindow(Language language, const QLocale &locale, toolkit::MessageSink sink, Offer offer);
     ~RankingWindow() override;
 
     void setLanguage(Language language);
+    // What the player already typed in the main window: its mode, and its strength and seconds
+    // where filled. The focus goes where the player continues: the strength when it is empty,
+    // else the best row.
+    void startFrom(Mode mode, const QString &strength, const QString &seconds);
+    // Sizes and moves the window, frame included, beside the other window's frame on the screen
+    // that shows it.
+    void placeBeside(const QRect &otherFrame);
 
     // Where "Export CSV" writes; an empty name cancels. A save dialog unless replaced.
     void setFileNameAsker(std::function<QString()> ask) { askFileName_ = std::move(ask); }
@@ -56,12 +73,14 @@ public:
         QLineEdit *level;
         QLineEdit *search;
         QCheckBox *wieldable;
+        QComboBox *goal; // none, every hit at least, over the seconds at least, a foe's health
+        QLineEdit *goalValue;
         QPushButton *exportCsv;
         QTableView *table;
         QLabel *status;
     };
     const Controls &controls() const { return c_; }
-    const RankingTableModel &model() const { return *model_; }
+    const RankingProxyModel &model() const { return *proxy_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -69,19 +88,23 @@ protected:
 private:
     void buildControls();
     void recompute();
+    void recomputeGoal();
     void fitColumns();
     void refilter();
     void showStatus();
     void setNote(const QString &note);
+    void selectCurrentRow();
     void offerCurrent();
     void copySelection();
     void exportCsv();
+    void escape();
     QString askSaveFileName();
 
     Language language_;
+    QLocale locale_;
+    toolkit::MessageSink sink_;
     Offer offer_;
     std::function<QString()> askFileName_;
-    QLocale locale_;
     Controls c_{};
     // The labels of strength, seconds, level and search, in that order.
     static constexpr std::size_t kLevel = 2, kSearch = 3;
@@ -90,9 +113,11 @@ private:
     {
         return {c_.strength, c_.seconds, c_.level, c_.search};
     }
-    RankingTableModel *model_ = nullptr;
+    RankingTableModel *source_ = nullptr;
+    RankingProxyModel *proxy_ = nullptr;
     std::optional<Mode> fittedFor_; // the mode the columns were last sized for
-    QString refusal_;               // the model's, for the inputs typed
+    int wantedWidth_ = 0;           // wide enough to show every column
+    QString refusal_;               // the ranking's, for the inputs typed
     QString note_;                  // what the last action did, until the inputs change
 };
 

@@ -173,6 +173,7 @@ void TestPlanWindow::sentences_data()
     QTest::newRow("both cross in the range") << pair << "" << "" << Language::English << QStringList{"Above strength 112, Fine Steel Dagger+3 deals more over any number of seconds than Polished Hand Axe+3 (maximum; above 92 for the minimum); below it, less."};
     QTest::newRow("in Italian") << pair << "" << "" << Language::Italian << QStringList{"Sopra la forza 112, Fine Steel Dagger+3 infligge più di Polished Hand Axe+3 in qualunque numero di secondi (massimo; sopra 92 per il minimo); sotto, meno."};
     QTest::newRow("only the minimum in the range") << pair << "0" << "100" << Language::English << QStringList{"Above strength 92, Fine Steel Dagger+3 deals more over any number of seconds than Polished Hand Axe+3 (minimum; above 112 for the maximum); below it, less."};
+    QTest::newRow("crossings at the range's ends") << pair << "92" << "112" << Language::English << QStringList{"Above strength 112, Fine Steel Dagger+3 deals more over any number of seconds than Polished Hand Axe+3 (maximum; above 92 for the minimum); below it, less."};
     QTest::newRow("neither in the range") << pair << "120" << "300" << Language::English << QStringList{};
     QTest::newRow("equal speeds") << QStringList{"Rusted Dirk", "Rusted Dirk+1"} << "" << "" << Language::English << QStringList{"Against Rusted Dirk, Rusted Dirk+1 stays 1 ahead per hit at every strength (minimum; 0 for the maximum)."};
     QTest::newRow("equal speeds, requirements apart") << QStringList{"Iron Staff", "Drachenstaff"} << "" << "" << Language::Italian << QStringList{"Rispetto a Iron Staff, Drachenstaff resta avanti di 15.4 per colpo a ogni forza (massimo; 11.4 per il minimo)."};
@@ -335,6 +336,8 @@ void TestPlanWindow::openedByCtrlG()
     QVERIFY(plan && form.isEnabled());
     QCOMPARE(plan->picks(), picksNamed({"Polished Hand Axe+3"}));
     QCOMPARE(plan->controls().seconds->text(), QString("12"));
+    form.applyLanguage(Language::English);
+    QCOMPARE(plan->windowTitle(), QString("Compare and plan"));
     QCOMPARE(recorder.messages, QStringList());
 }
 

@@ -64,9 +64,9 @@ private slots:
         double last = -1;
         for (int r = 0; r < window->model().rowCount(); ++r) {
             const auto needed = strengthNeeded(pickAt(Mode::Melee, row(r).order), Goal::HitAtLeast,
-                                               150, {Mode::Melee, "100", "60", ""}, false, english);
+                                               150, {Mode::Melee, "100", "60", ""}, false, italian);
             QCOMPARE(window->model().index(r, first).data().toString(),
-                     needed ? text(*needed, english) : "");
+                     needed ? text(*needed, italian) : "");
             QVERIFY(needed.value_or(1e9) >= last);
             last = needed.value_or(1e9);
         }

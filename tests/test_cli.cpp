@@ -301,7 +301,7 @@ private slots:
         QTest::newRow("pipe, SIGPIPE") << late << 128 + SIGPIPE << "";
         QTest::newRow("pipe, EPIPE") << "trap '' PIPE; " + late << 1 << "";
         QTest::newRow("no windows' library") << "d=$(mktemp -d /tmp/harmtally.XXXXXX); cp \"$0\" \"$d\"; \"$d/harmtally\" 2>&1 | sed \"s|$d|D|; s/ (.*//\" >&2; s=${PIPESTATUS[0]}; rm -r \"$d\"; exit $s"
-            << 1 << "harmtally: the windows' library is missing, looked for D/libharmtally-windows.so and /tmp/lib/harmtally/libharmtally-windows.so\n";
+            << 1 << "harmtally: the windows' library is missing, looked for D/libharmtally-windows.so and /tmp/lib/x86_64-linux-gnu/harmtally/libharmtally-windows.so\n";
         // clang-format on
     }
 

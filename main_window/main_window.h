@@ -19,6 +19,7 @@
 #include <QPointer>
 
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -27,6 +28,7 @@ namespace harmtally {
 
 namespace ranking {
 struct Choice;
+struct Pick;
 class RankingWindow;
 } // namespace ranking
 
@@ -60,12 +62,22 @@ public:
     // The compare and plan window (Ctrl+G, the right-click menu), built the first time it is
     // asked for; nothing while a secondary window has this one unavailable.
     void openPlan();
+    // Rows chosen in the ranking window, compared in that window in their place; the reason
+    // why not otherwise.
+    QString compareRankingRows(const std::vector<ranking::Pick> &picks);
 
 protected:
     // While a secondary window has it unavailable, the main window stays open.
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The compare and plan window, built the first time it is asked for.
+    plan::PlanWindow &planWindow();
+    // A window beyond the design shown, kept whole on the screen and brought to the front.
+    static void bringToFront(QWidget &window);
+    // Why a window beyond the design cannot act on the main window just now.
+    static QString waitingForAnotherWindow();
+
     // The melee road
     void confirmWeapon();    // Command1
     void computeMelee();     // Command2

@@ -17,18 +17,33 @@ void MainWindow::openRanking()
     if (!isEnabled())
         return;
     const bool opening = !ranking_ || !ranking_->isVisible();
-    if (!ranking_)
+    if (!ranking_) {
         ranking_ = new ranking::RankingWindow(
             appliedLanguage_.value_or(Language::Italian), locale_, sink_,
             [this](const ranking::Choice &choice) { return takeRankingChoice(choice); });
+        ranking_->setCompare(
+            [this](const std::vector<ranking::Pick> &picks) { return compareRankingRows(picks); });
+    }
     ranking_->startFrom(controls_[combo2]->isHidden() ? Mode::Melee : Mode::Bow, box(Text2)->text(),
                         box(Text6)->text());
     if (opening)
         ranking_->placeBeside(*this);
-    ranking_->show();
-    toolkit::fitOnScreen(*ranking_);
-    ranking_->raise();
-    ranking_->activateWindow();
+    bringToFront(*ranking_);
+}
+
+void MainWindow::bringToFront(QWidget &window)
+{
+    window.show();
+    toolkit::fitOnScreen(window);
+    window.raise();
+    window.activateWindow();
+}
+
+QString MainWindow::waitingForAnotherWindow()
+{
+    return Bilingual{.italian = "La finestra principale attende che si chiuda un'altra finestra.",
+                     .english = "The main window waits for another window to close."}
+        .both(u"/");
 }
 
 QString MainWindow::takeRankingChoice(const ranking::Choice &choice)
@@ -38,10 +53,7 @@ QString MainWindow::takeRankingChoice(const ranking::Choice &choice)
                && !controls_[ok]->isHidden() && controls_[ok]->isEnabled();
     };
     if (!isEnabled())
-        return Bilingual{.italian
-                         = "La finestra principale attende che si chiuda un'altra finestra.",
-                         .english = "The main window waits for another window to close."}
-            .both(u"/");
+        return waitingForAnotherWindow();
     if (choice.mode == Mode::Melee) {
         if (!ready(Combo1, Command1))
             return Bilingual{.italian = "La finestra principale non è alla scelta di un'arma.",

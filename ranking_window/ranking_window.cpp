@@ -5,6 +5,7 @@
 #include "ranking_window/ranking_table_model.h"
 #include "toolkit/designed_window.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
@@ -178,6 +179,11 @@ void RankingWindow::buildControls()
     connect(c_.table, &QTableView::doubleClicked, this, &RankingWindow::offerCurrent);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
             &RankingWindow::escape);
+    compareAction_ = new QAction(this);
+    compareAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(compareAction_, &QAction::triggered, this, &RankingWindow::compareSelection);
+    c_.table->addAction(compareAction_);
+    c_.table->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void RankingWindow::setLanguage(Language language)
@@ -190,6 +196,7 @@ void RankingWindow::setLanguage(Language language)
     c_.wieldable->setText(
         Bilingual{.italian = "Solo quelle che posso &usare", .english = "Only what I can &wield"}
             .in(l));
+    compareAction_->setText(Bilingual{.italian = "Confronta", .english = "Compare"}.in(l));
     c_.exportCsv->setText(Bilingual{.italian = "Esporta &CSV…", .english = "E&xport CSV…"}.in(l));
     static constexpr Bilingual kCaptions[] = {
         {.italian = "&Forza castata:", .english = "Boosted s&trength:"},
@@ -420,6 +427,23 @@ void RankingWindow::copySelection()
     for (const QModelIndex &index : selected)
         rows.push_back(proxy_->rowAt(index.row()));
     QGuiApplication::clipboard()->setText(toTabSeparated(rows, source_->mode(), language_));
+}
+
+// The selected rows, in the order shown, go to the compare and plan window.
+void RankingWindow::compareSelection()
+{
+    QModelIndexList selected = c_.table->selectionModel()->selectedRows();
+    if (selected.size() < 2 || qsizetype(selected.size()) > 4 || !compare_) {
+        setNote(Bilingual{.italian = "Selezionare da 2 a 4 righe da confrontare.",
+                          .english = "Select 2 to 4 rows to compare."}
+                    .in(language_));
+        return;
+    }
+    std::ranges::sort(selected, {}, &QModelIndex::row);
+    std::vector<Pick> picks;
+    for (const QModelIndex &index : selected)
+        picks.push_back(pickAt(source_->mode(), proxy_->rowAt(index.row()).order));
+    setNote(compare_(picks));
 }
 
 // What the table shows, in its order: the filters narrow the file as they narrow the screen.

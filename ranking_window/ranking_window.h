@@ -6,6 +6,7 @@
 
 #include "core/language.h"
 #include "core/mode.h"
+#include "ranking/planning.h"
 #include "ranking/ranking.h"
 #include "toolkit/error_box.h"
 
@@ -16,6 +17,9 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
+
+class QAction;
 
 class QCheckBox;
 class QComboBox;
@@ -48,6 +52,9 @@ class RankingWindow : public QWidget {
 public:
     // Returns an empty text when the choice was taken, or the reason it was not.
     using Offer = std::function<QString(const Choice &)>;
+    // The rows to compare (Ctrl+G, the right-click "Compare"): an empty text when they went to
+    // the compare and plan window, or the reason they did not.
+    using Compare = std::function<QString(const std::vector<Pick> &)>;
 
     // language: the one last applied in the language window; locale: the one figures are read
     // and written in; sink: where a failed export is reported.
@@ -65,6 +72,7 @@ public:
 
     // Where "Export CSV" writes; an empty name cancels. A save dialog unless replaced.
     void setFileNameAsker(std::function<QString()> ask) { askFileName_ = std::move(ask); }
+    void setCompare(Compare compare) { compare_ = std::move(compare); }
 
     struct Controls {
         QRadioButton *melee;
@@ -98,6 +106,7 @@ private:
     void selectCurrentRow();
     void offerCurrent();
     void copySelection();
+    void compareSelection();
     void exportCsv();
     void escape();
     QString askSaveFileName();
@@ -107,6 +116,8 @@ private:
     toolkit::MessageSink sink_;
     Offer offer_;
     std::function<QString()> askFileName_;
+    Compare compare_;
+    QAction *compareAction_ = nullptr;
     Controls c_{};
     // The labels of strength, seconds, level and search, in that order.
     static constexpr std::size_t kLevel = 2, kSearch = 3;

@@ -33,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace harmtally::plan {
@@ -74,6 +75,9 @@ constexpr Bilingual kTakeBand{.italian = "Me&tti a confronto", .english = "Add t
 constexpr Bilingual kBand{.italian = "da %1 a %2: %3", .english = "%1 to %2: %3"};
 constexpr Bilingual kNoBand{.italian = "Nessuna scelta usabile in questo intervallo.",
                             .english = "Nothing can be wielded in this range."};
+constexpr Bilingual kTooWide{.italian = "Intervallo troppo ampio: al più %1 punti di forza.",
+                             .english = "Range too wide: %1 strength points at most."};
+constexpr double kMaxBandSpan = 10000;
 constexpr Bilingual kAdded{.italian = "Aggiunta: %1", .english = "Added: %1"};
 constexpr Bilingual kFull{.italian = "Già quattro scelte: togline una prima.",
                           .english = "Four choices already: remove one first."};
@@ -543,14 +547,19 @@ void PlanWindow::recomputeBands()
     if (inputs == bandsFor_)
         return;
     bandsFor_ = inputs;
-    bands_ = from <= to
+    // The path is walked strength by strength: a range typed wider than any player trains over
+    // would keep the window busy (and beyond an int, undefined); it lists nothing then.
+    const bool walkable
+        = from <= to && to - from <= kMaxBandSpan && from >= INT_MIN && to <= INT_MAX;
+    bands_ = walkable
                  ? ranking::bestBands(mode, c_.level->text(), int(from), int(to), measure, locale_)
                  : std::vector<ranking::Band>{};
     c_.bands->clear();
     for (const ranking::Band &band : bands_)
         c_.bands->addItem(kBand.in(language_).arg(band.from).arg(band.to).arg(pickName(band.pick)));
     if (bands_.empty())
-        c_.bands->addItem(kNoBand.in(language_));
+        c_.bands->addItem(walkable ? kNoBand.in(language_)
+                                   : kTooWide.in(language_).arg(kMaxBandSpan));
     c_.takeBand->setEnabled(!bands_.empty());
 }
 

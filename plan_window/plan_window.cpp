@@ -180,8 +180,7 @@ void PlanWindow::buildControls()
     choices->addWidget(nameLabel_);
     choices->addWidget(c_.name, 1);
     choices->addWidget(c_.add);
-    choices->addSpacing(12);
-    choices->addLayout(chips_, 3);
+    choices->addSpacing(24);
 
     c_.strength = new QLineEdit;
     c_.seconds = new QLineEdit;
@@ -202,8 +201,8 @@ void PlanWindow::buildControls()
         inputs->addWidget(box);
     }
     inputs->addStretch();
-    inputs->addWidget(c_.copy);
-    inputs->addWidget(c_.saveImage);
+    choices->addWidget(c_.copy);
+    choices->addWidget(c_.saveImage);
 
     c_.chart = new Chart(locale_);
     c_.readout = new QLabel;
@@ -227,6 +226,7 @@ void PlanWindow::buildControls()
     c_.table->setTabKeyNavigation(false);
     c_.table->setWordWrap(false);
     c_.table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    c_.table->horizontalHeader()->setTextElideMode(Qt::ElideMiddle);
     c_.table->verticalHeader()->setDefaultSectionSize(c_.table->fontMetrics().height() + 2);
 
     auto *bandsBox = new QGroupBox;
@@ -262,6 +262,7 @@ void PlanWindow::buildControls()
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(choices);
+    layout->addLayout(chips_);
     layout->addLayout(inputs);
     layout->addLayout(drawing, 3);
     layout->addWidget(c_.sentences);
@@ -411,7 +412,11 @@ void PlanWindow::showChoices()
         row->setSpacing(3);
         auto *marker = new QLabel;
         marker->setPixmap(markerPixmap(slot, palette().color(QPalette::Base)));
-        auto *label = new QLabel(name);
+        // Four of the longest bow and arrow names side by side would widen the window past
+        // most screens: each is cut short, whole in its tooltip.
+        auto *label = new QLabel;
+        label->setText(label->fontMetrics().elidedText(name, Qt::ElideMiddle, 260));
+        label->setToolTip(name);
         auto *remove = new QToolButton;
         remove->setText(QStringLiteral("✕"));
         remove->setAutoRaise(true);
@@ -474,6 +479,7 @@ void PlanWindow::showTable()
     for (std::size_t col = 0; col < columns.size(); ++col) {
         auto *header = new QTableWidgetItem(columns[col].name);
         header->setIcon(markerPixmap(col, palette().color(QPalette::Base)));
+        header->setToolTip(columns[col].name);
         c_.table->setHorizontalHeaderItem(int(col), header);
         for (std::size_t f = 0; f < kFigureCount; ++f) {
             auto *item = new QTableWidgetItem(columns[col].cells[f]);

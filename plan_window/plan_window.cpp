@@ -33,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace harmtally::plan {
@@ -74,6 +75,9 @@ constexpr Bilingual kTakeBand{.italian = "Me&tti a confronto", .english = "Add t
 constexpr Bilingual kBand{.italian = "da %1 a %2: %3", .english = "%1 to %2: %3"};
 constexpr Bilingual kNoBand{.italian = "Nessuna scelta usabile in questo intervallo.",
                             .english = "Nothing can be wielded in this range."};
+constexpr Bilingual kTooWide{.italian = "Intervallo troppo ampio: al più %1 punti di forza.",
+                             .english = "Range too wide: %1 strength points at most."};
+constexpr double kMaxBandSpan = 10000;
 constexpr Bilingual kAdded{.italian = "Aggiunta: %1", .english = "Added: %1"};
 constexpr Bilingual kFull{.italian = "Già quattro scelte: togline una prima.",
                           .english = "Four choices already: remove one first."};
@@ -176,8 +180,7 @@ void PlanWindow::buildControls()
     choices->addWidget(nameLabel_);
     choices->addWidget(c_.name, 1);
     choices->addWidget(c_.add);
-    choices->addSpacing(12);
-    choices->addLayout(chips_, 3);
+    choices->addSpacing(24);
 
     c_.strength = new QLineEdit;
     c_.seconds = new QLineEdit;
@@ -198,8 +201,8 @@ void PlanWindow::buildControls()
         inputs->addWidget(box);
     }
     inputs->addStretch();
-    inputs->addWidget(c_.copy);
-    inputs->addWidget(c_.saveImage);
+    choices->addWidget(c_.copy);
+    choices->addWidget(c_.saveImage);
 
     c_.chart = new Chart(locale_);
     c_.readout = new QLabel;
@@ -223,6 +226,7 @@ void PlanWindow::buildControls()
     c_.table->setTabKeyNavigation(false);
     c_.table->setWordWrap(false);
     c_.table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    c_.table->horizontalHeader()->setTextElideMode(Qt::ElideMiddle);
     c_.table->verticalHeader()->setDefaultSectionSize(c_.table->fontMetrics().height() + 2);
 
     auto *bandsBox = new QGroupBox;
@@ -258,6 +262,7 @@ void PlanWindow::buildControls()
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(choices);
+    layout->addLayout(chips_);
     layout->addLayout(inputs);
     layout->addLayout(drawing, 3);
     layout->addWidget(c_.sentences);
@@ -407,7 +412,11 @@ void PlanWindow::showChoices()
         row->setSpacing(3);
         auto *marker = new QLabel;
         marker->setPixmap(markerPixmap(slot, palette().color(QPalette::Base)));
-        auto *label = new QLabel(name);
+        // Four of the longest bow and arrow names side by side would widen the window past
+        // most screens: each is cut short, whole in its tooltip.
+        auto *label = new QLabel;
+        label->setText(label->fontMetrics().elidedText(name, Qt::ElideMiddle, 260));
+        label->setToolTip(name);
         auto *remove = new QToolButton;
         remove->setText(QStringLiteral("✕"));
         remove->setAutoRaise(true);
@@ -470,6 +479,7 @@ void PlanWindow::showTable()
     for (std::size_t col = 0; col < columns.size(); ++col) {
         auto *header = new QTableWidgetItem(columns[col].name);
         header->setIcon(markerPixmap(col, palette().color(QPalette::Base)));
+        header->setToolTip(columns[col].name);
         c_.table->setHorizontalHeaderItem(int(col), header);
         for (std::size_t f = 0; f < kFigureCount; ++f) {
             auto *item = new QTableWidgetItem(columns[col].cells[f]);
@@ -543,14 +553,19 @@ void PlanWindow::recomputeBands()
     if (inputs == bandsFor_)
         return;
     bandsFor_ = inputs;
-    bands_ = from <= to
+    // The path is walked strength by strength: a range typed wider than any player trains over
+    // would keep the window busy (and beyond an int, undefined); it lists nothing then.
+    const bool walkable
+        = from <= to && to - from <= kMaxBandSpan && from >= INT_MIN && to <= INT_MAX;
+    bands_ = walkable
                  ? ranking::bestBands(mode, c_.level->text(), int(from), int(to), measure, locale_)
                  : std::vector<ranking::Band>{};
     c_.bands->clear();
     for (const ranking::Band &band : bands_)
         c_.bands->addItem(kBand.in(language_).arg(band.from).arg(band.to).arg(pickName(band.pick)));
     if (bands_.empty())
-        c_.bands->addItem(kNoBand.in(language_));
+        c_.bands->addItem(walkable ? kNoBand.in(language_)
+                                   : kTooWide.in(language_).arg(kMaxBandSpan));
     c_.takeBand->setEnabled(!bands_.empty());
 }
 

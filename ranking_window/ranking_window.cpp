@@ -433,7 +433,7 @@ void RankingWindow::copySelection()
 void RankingWindow::compareSelection()
 {
     QModelIndexList selected = c_.table->selectionModel()->selectedRows();
-    if (selected.size() < 2 || qsizetype(selected.size()) > 4 || !compare_) {
+    if (selected.size() < 2 || selected.size() > 4 || !compare_) {
         setNote(Bilingual{.italian = "Selezionare da 2 a 4 righe da confrontare.",
                           .english = "Select 2 to 4 rows to compare."}
                     .in(language_));

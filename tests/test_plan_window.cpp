@@ -2,11 +2,14 @@
 #include "plan_window/chart.h"
 #include "plan_window/plan_window.h"
 #include "ranking/ranking.h"
+#include "ranking_window/ranking_table_model.h"
+#include "ranking_window/ranking_window.h"
 #include "support.h"
 
 #include <QClipboard>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -54,6 +57,7 @@ private slots:
     void saveImage_data();
     void saveImage();
     void openedByCtrlG();
+    void comparedFromTheRanking();
     void cleanup() { QCOMPARE(windowsLeft(), QStringList()); }
 };
 
@@ -345,4 +349,41 @@ void TestPlanWindow::openedByCtrlG()
 }
 
 QTEST_MAIN(TestPlanWindow)
+// Ctrl+G in the ranking window compares the 2 to 4 rows selected there, in the order shown, and
+// says why not otherwise.
+void TestPlanWindow::comparedFromTheRanking()
+{
+    Recorder recorder;
+    MainWindow form(recorder.sink(), kEnglish);
+    form.show();
+    form.applyMode(Mode::Bow);
+    type(form, Form1Control::Text2, "100");
+    form.openRanking();
+    auto *ranking = openWindow<ranking::RankingWindow>("RankingWindow");
+    QTableView *table = ranking->controls().table;
+    QApplication::setActiveWindow(ranking);
+    QVERIFY(QTest::qWaitForWindowActive(ranking));
+    const auto compareRows = [&](int first, int last) {
+        table->clearSelection();
+        for (int row = first; row <= last; ++row)
+            table->selectionModel()->select(ranking->model().index(row, 0),
+                                            QItemSelectionModel::Select
+                                                | QItemSelectionModel::Rows);
+        QTest::keyClick(table, Qt::Key_G, Qt::ControlModifier);
+        return openWindow<PlanWindow>("PlanWindow");
+    };
+    for (const auto &[first, last] : {std::pair(0, 0), std::pair(0, 4)}) {
+        QVERIFY(!compareRows(first, last));
+        QCOMPARE(ranking->controls().status->text().right(42),
+                 "Selezionare da 2 a 4 righe da confrontare.");
+    }
+    PlanWindow *plan = compareRows(1, 3);
+    QVERIFY(plan);
+    std::vector<Pick> shown;
+    for (int row = 1; row <= 3; ++row)
+        shown.push_back(ranking::pickAt(Mode::Bow, ranking->model().rowAt(row).order));
+    QCOMPARE(plan->picks(), shown);
+    QCOMPARE(plan->controls().strength->text(), QString("100"));
+}
+
 #include "test_plan_window.moc"

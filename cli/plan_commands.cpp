@@ -151,7 +151,7 @@ Outcome compare(const Parsed &words, const Context &context)
         choiceRecords.push_back(
             rankingRecord(rows[i], Mode::Bow)
             << d.amount << d.percent
-            << perStrengthPoint(picks[i], Column::TotalMax, in, context.locale));
+            << perStrengthPoint(rows[i], Column::TotalMax, in.seconds, context.locale));
     }
 
     const std::vector<Field> crossingFields{

@@ -149,14 +149,10 @@ void fillColumn(ChoiceColumn &column, const ChoiceColumn *first, const PlanInput
             put(share, percent(d.percent));
         }
     }
-    // Exactly a fifth per hit, and hits per minute x seconds / 300 over the seconds: the
-    // difference of two rounded texts would carry their rounding (0.200000000000003).
-    if (!column.cells[std::size_t(Figure::HitMax)].isEmpty())
-        put(Figure::PointPerHit, text(1.0 / 5.0, locale));
-    const auto hits = number(column.cells[std::size_t(Figure::HitsPerMinute)], locale);
-    const auto seconds = number(in.seconds, locale);
-    if (!column.cells[std::size_t(Figure::TotalMax)].isEmpty() && hits && seconds)
-        put(Figure::PointTotal, text(*hits * *seconds / 300, locale));
+    put(Figure::PointPerHit,
+        ranking::perStrengthPoint(column.row, Column::HitMax, in.seconds, locale));
+    put(Figure::PointTotal,
+        ranking::perStrengthPoint(column.row, Column::TotalMax, in.seconds, locale));
 }
 
 bool inside(const std::optional<ranking::Crossing> &c, double from, double to)

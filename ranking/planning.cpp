@@ -505,17 +505,19 @@ Difference difference(const Row &row, const Row &first, Column column, const QLo
             *y == 0 ? QString() : finiteText((*x - *y) / *y * 100, locale).value_or(QString())};
 }
 
-QString perStrengthPoint(const Pick &pick, Column column, const Inputs &in, const QLocale &locale)
+// From the model, not as the difference of the results at two strengths: that would carry their
+// rounding to 15 digits (0.200000000000003).
+QString perStrengthPoint(const Row &row, Column column, const QString &seconds,
+                         const QLocale &locale)
 {
-    const std::optional<double> strength = number(in.strength, locale);
-    if (!strength)
+    if (row.cells[std::size_t(column)].isEmpty())
         return {};
-    const RowOutcome now = pickRow(pick, in, locale);
-    const RowOutcome next = pickRow(
-        pick, {pick.mode, strengthText(*strength + 1, locale), in.seconds, in.level}, locale);
-    if (now.refusal || next.refusal)
-        return {};
-    return difference(next.row, now.row, column, locale).amount;
+    if (column == Column::HitMin || column == Column::HitMax)
+        return text(1.0 / 5.0, locale);
+    const std::optional<double> hits
+        = number(row.cells[std::size_t(Column::HitsPerMinute)], locale);
+    const std::optional<double> time = number(seconds, locale);
+    return hits && time ? finiteText(*hits * *time / 300, locale).value_or(QString()) : QString();
 }
 
 } // namespace harmtally::ranking

@@ -110,9 +110,10 @@ struct Difference {
 };
 Difference difference(const Row &row, const Row &first, Column column, const QLocale &locale);
 
-// What one more point of boosted strength adds to one of the pick's results (HitMin..TotalMax)
-// at in's strength: its figure there and one point higher, by the program's own computation.
-// Empty where either is unknown or refused.
-QString perStrengthPoint(const Pick &pick, Column column, const Inputs &in, const QLocale &locale);
+// What one more point of boosted strength adds to one of the row's results (HitMin..TotalMax):
+// exactly a fifth per hit, and hits per minute x seconds / 300 over the seconds, whatever the
+// strength. Empty where the result is unknown.
+QString perStrengthPoint(const Row &row, Column column, const QString &seconds,
+                         const QLocale &locale);
 
 } // namespace harmtally::ranking

@@ -1,5 +1,6 @@
 #include "toolkit/designed_window.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
@@ -128,20 +129,37 @@ public:
     bool eventFilter(QObject *, QEvent *event) override
     {
         const QEvent::Type type = event->type();
-        if (type == QEvent::Show)
+        if (type == QEvent::Show) {
+            shown_.start();
             fitFrom(window_.geometry().topLeft());
-        else if ((type == QEvent::Move || type == QEvent::Resize) && window_.isVisible()
-                 && frameMargins(window_) != margins_)
+        } else if ((type == QEvent::Move || type == QEvent::Resize) && window_.isVisible()
+                   && frameMargins(window_) != margins_) {
             fitFrom(wanted_);
-        else if (type == QEvent::Move)
+        } else if (type == QEvent::Move) {
             wanted_ = window_.geometry().topLeft(); // moved by the player or the program
+            // While it is still being placed, a window manager may put a window that the screen
+            // cannot hold with its frame's edge past the screen's: fitted again. Later moves
+            // are the player's.
+            if (shown_.isValid() && shown_.elapsed() < kSettling && pastTopLeft())
+                fitFrom(wanted_);
+        }
         return false;
     }
 
 private:
+    static constexpr qint64 kSettling = 2000; // ms
+
+    bool pastTopLeft() const
+    {
+        const QScreen *screen = window_.screen();
+        const QRect frame = window_.frameGeometry(), area = screen->availableGeometry();
+        return frame.left() < area.left() || frame.top() < area.top();
+    }
+
     QWidget &window_;
     QMargins margins_;
     QPoint wanted_;
+    QElapsedTimer shown_;
 };
 
 } // namespace

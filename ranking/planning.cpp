@@ -495,14 +495,39 @@ Defeat timeToDefeat(const Pick &pick, double health, const Inputs &in, const QLo
     return defeat;
 }
 
+namespace {
+
+// The difference of two figures as they are written: the doubles' difference rounded to the
+// texts' decimals, so 46.6666666666667 - 46.2 is 0.4666666666667, not 0.466666666666697. Texts
+// in exponent form keep the doubles' difference.
+double writtenDifference(const QString &a, const QString &b, double x, double y,
+                         const QLocale &locale)
+{
+    const auto decimals = [&](const QString &t) -> std::optional<int> {
+        if (t.contains(u'E'))
+            return std::nullopt;
+        const qsizetype point = t.indexOf(locale.decimalPoint());
+        return point < 0 ? 0 : int(t.size() - point - 1);
+    };
+    const std::optional<int> da = decimals(a), db = decimals(b);
+    if (!da || !db)
+        return x - y;
+    const double scale = std::pow(10.0, std::max(*da, *db));
+    return std::round((x - y) * scale) / scale;
+}
+
+} // namespace
+
 Difference difference(const Row &row, const Row &first, Column column, const QLocale &locale)
 {
     const std::optional<double> x = cellNumber(row, column, locale);
     const std::optional<double> y = cellNumber(first, column, locale);
     if (!x || !y)
         return {};
-    return {finiteText(*x - *y, locale).value_or(QString()),
-            *y == 0 ? QString() : finiteText((*x - *y) / *y * 100, locale).value_or(QString())};
+    const std::size_t c = std::size_t(column);
+    const double d = writtenDifference(row.cells[c], first.cells[c], *x, *y, locale);
+    return {finiteText(d, locale).value_or(QString()),
+            *y == 0 ? QString() : finiteText(d / *y * 100, locale).value_or(QString())};
 }
 
 // From the model, not as the difference of the results at two strengths: that would carry their

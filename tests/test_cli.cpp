@@ -97,6 +97,7 @@ private slots:
         // clang-format off
         add("Italian", {"calc", "Rusted Dirk", "--seconds", "10", "--strength", "33,0"}, 0, "7,6\t10,6\t83,6\t116,6\n", 0, {"LC_ALL=it_IT.UTF-8"});
         add("version", {"--version"}, 0, "harmtally 2.0.2\n");
+        add("difference as written", {"compare", "Rusted Dirk", "Wooden Club+3", "--strength", "10", "--seconds", "7", "--format=csv"}, 0, "name,arrows,requirement,hitsPerMinute,baseMin,baseMax,hitMin,hitMax,totalMin,totalMax,totalMaxDifference,totalMaxDifferencePercent,perStrengthPointTotal\r\nRusted Dirk,,0,66,1,4,3,6,23.1,46.2,0,0,1.54\r\nWooden Club+3,,0,50,3,6,5,8,29.1666666666667,46.6666666666667,0.4666666666667,1.01010101010108,1.16666666666667\r\n\r\nahead,behind,measure,strength,fromStrength\r\nRusted Dirk,Wooden Club+3,totalMax,11.25,12\r\nRusted Dirk,Wooden Club+3,totalMin,26.25,27\r\n");
         add("melee list", {"list"}, 0, "Rusted Dirk+1", 269);
         add("bow list", {"list", "--bows"}, 0, "Ashwood Flatbow+1", 99);
         add("arrows", {"list", "--arrows"}, 0, "Pinpoint Arrows", 6);

@@ -31,7 +31,7 @@ constexpr OptionSpec kOptions[] = {
 };
 // clang-format on
 
-const OptionSpec &spec(Option option)
+const OptionSpec &optionRow(Option option)
 {
     return *std::ranges::find(kOptions, option, &OptionSpec::id);
 }
@@ -51,11 +51,11 @@ QString problem(const QCommandLineParser &parser, const QStringList &words,
     for (qsizetype i = 0; i < words.size() && words[i] != u"--"; ++i) {
         for (Option option : options) {
             const QString name = dashed(option);
-            if (spec(option).valueName && words[i] == name && i + 1 == words.size())
+            if (optionRow(option).valueName && words[i] == name && i + 1 == words.size())
                 return say(text::kNeedsValue, language).arg(name);
-            if (spec(option).valueName && words[i] == name)
+            if (optionRow(option).valueName && words[i] == name)
                 ++i; // its value, whatever it looks like
-            else if (!spec(option).valueName && words[i].startsWith(name + u'='))
+            else if (!optionRow(option).valueName && words[i].startsWith(name + u'='))
                 return say(text::kTakesNoValue, language).arg(name);
         }
     }
@@ -66,7 +66,10 @@ QString problem(const QCommandLineParser &parser, const QStringList &words,
 
 std::span<const OptionSpec> optionTable() { return kOptions; }
 
-QString dashed(Option option) { return QStringLiteral("--") + QLatin1String(spec(option).name); }
+QString dashed(Option option)
+{
+    return QStringLiteral("--") + QLatin1String(optionRow(option).name);
+}
 
 std::variant<Parsed, QString> parseWords(const QStringList &words, std::span<const Option> options,
                                          Language language)
@@ -74,7 +77,7 @@ std::variant<Parsed, QString> parseWords(const QStringList &words, std::span<con
     QCommandLineParser parser;
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, {}});
     for (Option option : options) {
-        const OptionSpec &s = spec(option);
+        const OptionSpec &s = optionRow(option);
         parser.addOption(
             {QLatin1String(s.name), {}, s.valueName ? QLatin1String(s.valueName) : QString()});
     }
@@ -87,7 +90,7 @@ std::variant<Parsed, QString> parseWords(const QStringList &words, std::span<con
     if (parser.isSet(QStringLiteral("help")))
         out.values.insert(Option::Help, {});
     for (Option option : options) {
-        const QString name = QLatin1String(spec(option).name);
+        const QString name = QLatin1String(optionRow(option).name);
         if (parser.optionNames().count(name) > 1)
             return say(text::kGivenTwice, language).arg(dashed(option));
         if (parser.isSet(name))

@@ -27,6 +27,11 @@ QString say(const Bilingual &text, const Context &context) { return text.in(cont
 
 Outcome printed(const QString &out) { return {0, out, {}}; }
 
+QString notANumber(Option option, const QString &value, const Context &context)
+{
+    return say(text::kNotANumber, context).arg(dashed(option), value);
+}
+
 Outcome refused(const QString &problem)
 {
     return {1, {}, QStringLiteral("harmtally: ") + problem + u'\n'};
@@ -99,7 +104,7 @@ QString shellRefusal(Refusal::Reason reason, const Parsed &words, const QString 
     case Refusal::Reason::InvalidValue: {
         const Option option
             = atFault([&](const QString &t) { return !number(t, context.locale).has_value(); });
-        return say(text::kNotANumber, context).arg(dashed(option), words.value(option));
+        return notANumber(option, words.value(option), context);
     }
     case Refusal::Reason::RequirementUnknown:
         return say(text::kRequirementUnknown, context).arg(name);
@@ -170,7 +175,7 @@ Outcome calc(const Parsed &words, const Context &context)
         if (!arrows.levelRule && words.has(Option::Level))
             return refused(say(text::kLevelUnused, context).arg(latin1(arrows.name)));
         if (arrows.levelRule && !number(in.level, context.locale))
-            return refused(say(text::kNotANumber, context).arg(dashed(Option::Level), in.level));
+            return refused(notANumber(Option::Level, in.level, context));
         outcome = bowRow(row, std::size_t(*kind.found), in, context.locale);
     }
     if (outcome.refusal)
@@ -195,8 +200,7 @@ Outcome rank(const Parsed &words, const Context &context)
     if (format != u"text" && format != u"csv" && format != u"json")
         return misused(say(text::kFormats, context), context);
     if (words.has(Option::Level) && !number(words.value(Option::Level), context.locale))
-        return refused(
-            say(text::kNotANumber, context).arg(dashed(Option::Level), words.value(Option::Level)));
+        return refused(notANumber(Option::Level, words.value(Option::Level), context));
     if (const Outcome bad = checkGoal(words, context); bad.status)
         return bad;
 

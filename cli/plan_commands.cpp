@@ -87,7 +87,7 @@ Outcome checkLevel(const Parsed &words, bool trueshot, const Context &context)
     if (trueshot && !words.has(Option::Level))
         return refused(say(text::kLevelNeeded, context).arg(QStringLiteral("Trueshot Quiver")));
     if (words.has(Option::Level) && !number(level, context.locale))
-        return refused(say(text::kNotANumber, context).arg(dashed(Option::Level), level));
+        return refused(notANumber(Option::Level, level, context));
     return {};
 }
 
@@ -108,8 +108,7 @@ Outcome compare(const Parsed &words, const Context &context)
             continue;
         const std::optional<double> x = number(words.value(option), context.locale);
         if (!x)
-            return refused(
-                say(text::kNotANumber, context).arg(dashed(option), words.value(option)));
+            return refused(notANumber(option, words.value(option), context));
         range[option == Option::To] = *x;
     }
     if (range[0] > range[1])
@@ -238,8 +237,7 @@ Outcome checkGoal(const Parsed &words, const Context &context)
             continue;
         const std::optional<double> x = number(words.value(option), context.locale);
         if (!x)
-            return refused(
-                say(text::kNotANumber, context).arg(dashed(option), words.value(option)));
+            return refused(notANumber(option, words.value(option), context));
         if (option == Option::FoeHealth && *x <= 0)
             return refused(say(text::kAboveZero, context).arg(dashed(option)));
     }

@@ -17,6 +17,8 @@ Outcome refused(const QString &problem);
 // "harmtally: problem" and where to find help, exit status 2.
 Outcome misused(const QString &problem, const Context &context);
 QString quoted(const QString &name);
+// That the value given to the option is not a number.
+QString notANumber(Option option, const QString &value, const Context &context);
 // "; did you mean 'A', 'B' or 'C'?", or where to find the names when none is close.
 QString suggestions(const QStringList &closest, const Context &context);
 

@@ -5,6 +5,7 @@
 #include "core/numbers.h"
 #include "plan_window/chart.h"
 #include "toolkit/designed_window.h"
+#include "toolkit/save_file.h"
 
 #include <QBuffer>
 #include <QButtonGroup>
@@ -24,7 +25,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QStringListModel>
@@ -596,17 +596,7 @@ void PlanWindow::saveImage()
     buffer.open(QIODevice::WriteOnly);
     c_.chart->image().save(&buffer, "PNG");
 
-    // Flushed and checked before the commit, which alone replaces an older file.
-    QSaveFile file(fileName);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else if (file.write(png) != png.size() || !file.flush()) {
-        reason = file.errorString();
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        reason = file.errorString();
-    }
+    const QString reason = toolkit::saveWhole(fileName, png);
     if (!reason.isEmpty()) {
         note_.clear();
         showStatus();

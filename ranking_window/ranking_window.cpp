@@ -4,6 +4,7 @@
 #include "ranking/formats.h"
 #include "ranking_window/ranking_table_model.h"
 #include "toolkit/designed_window.h"
+#include "toolkit/save_file.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -21,7 +22,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -29,8 +29,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cerrno>
-#include <system_error>
 #include <utility>
 
 namespace harmtally::ranking {
@@ -457,28 +455,9 @@ void RankingWindow::exportCsv()
         fileName += QStringLiteral(".csv");
     const std::vector<Row> rows = proxy_->visibleRows();
     const QByteArray bytes = toCsv(rows, source_->mode(), locale_).toUtf8();
-    QSaveFile file(fileName);
-    // Each step says why it failed: Qt gives a failed flush no reason of its own, so the
-    // system's is taken while it is fresh.
-    QString reason;
-    const auto attempt = [&](auto step) {
-        errno = 0;
-        const bool done = step();
-        if (!done)
-            reason = errno ? QString::fromStdString(std::generic_category().message(errno))
-                           : file.errorString();
-        return done;
-    };
-    // commit() can report success although its own final flush failed: flush and check first.
-    bool written = attempt([&] { return file.open(QIODevice::WriteOnly); })
-                   && attempt([&] { return file.write(bytes) == bytes.size(); })
-                   && attempt([&] { return file.flush(); });
-    if (!written)
-        file.cancelWriting();
-    else
-        written = attempt([&] { return file.commit(); });
+    const QString reason = toolkit::saveWhole(fileName, bytes);
     const QString path = QDir::toNativeSeparators(fileName);
-    if (!written) {
+    if (!reason.isEmpty()) {
         const QString failed = Bilingual{.italian = "Esportazione in %1 non riuscita: %2",
                                          .english = "Could not export to %1: %2"}
                                    .in(language_)

@@ -243,17 +243,12 @@ void RankingWindow::startFrom(Mode mode, const QString &strength, const QString 
 
 void RankingWindow::placeBeside(const QWidget &other)
 {
-    const auto marginsOf = [](const QWidget &window) {
-        const QRect inner = window.geometry(), outer = window.frameGeometry();
-        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    };
     const QRect otherFrame = other.frameGeometry();
     const QScreen *where = QGuiApplication::screenAt(otherFrame.center());
     const QRect available = (where ? where : screen())->availableGeometry();
     // Until the window manager has framed this window, its frame is taken to be the other's.
     const bool framed = frameGeometry() != geometry();
-    const QMargins frame = framed ? marginsOf(*this) : marginsOf(other);
+    const QMargins frame = toolkit::frameMargins(framed ? *this : other);
     besideOf_ = framed ? nullptr : &other;
     const QSize edges(frame.left() + frame.right(), frame.top() + frame.bottom());
     // A table of a few rows answers nothing: below it only with two thirds of the height.

@@ -1,12 +1,12 @@
 #include "toolkit/designed_window.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 #include <QResource>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -78,9 +78,6 @@ void DesignedWindow::paintEvent(QPaintEvent *event)
     QPainter(this).drawImage(0, 0, picture_);
 }
 
-namespace {
-
-// The frame's width on each side, as far as the window system has told (none until it has).
 QMargins frameMargins(const QWidget &window)
 {
     const QRect frame = window.frameGeometry(), client = window.geometry();
@@ -88,10 +85,14 @@ QMargins frameMargins(const QWidget &window)
             frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 
+namespace {
+
 // Keeps its window whole on the screen, frame included. It fits the window when it is shown, and
 // again when the frame changes: a window manager adds its frame and title bar only after the
-// window is shown, tells of them with a move, and may have shifted the window meanwhile, so the
-// fit starts again from where the program wanted the window.
+// window is shown, and may have shifted the window meanwhile, so the fit starts again from where
+// the program wanted the window. It does not always tell (openbox may frame a window without a
+// move, or put back a size or place it was asked to change while it placed the window), so for
+// a moment after showing the fit is made again, which changes nothing where all is in place.
 class ScreenFit : public QObject {
     Q_OBJECT
 public:
@@ -100,6 +101,12 @@ public:
         , window_(window)
     {
         window.installEventFilter(this);
+        settle_.setInterval(50);
+        connect(&settle_, &QTimer::timeout, this, [this] {
+            if (++looks_ >= kLooks)
+                settle_.stop();
+            fitFrom(wanted_); // moves or resizes only what is not as fitted
+        });
     }
 
     // Places the client area's top left at `wanted`, or just as far from it as the frame needs to
@@ -130,36 +137,25 @@ public:
     {
         const QEvent::Type type = event->type();
         if (type == QEvent::Show) {
-            shown_.start();
             fitFrom(window_.geometry().topLeft());
+            looks_ = 0;
+            settle_.start();
         } else if ((type == QEvent::Move || type == QEvent::Resize) && window_.isVisible()
-                   && frameMargins(window_) != margins_) {
+                   && frameMargins(window_) != margins_)
             fitFrom(wanted_);
-        } else if (type == QEvent::Move) {
+        else if (type == QEvent::Move)
             wanted_ = window_.geometry().topLeft(); // moved by the player or the program
-            // While it is still being placed, a window manager may put a window that the screen
-            // cannot hold with its frame's edge past the screen's: fitted again. Later moves
-            // are the player's.
-            if (shown_.isValid() && shown_.elapsed() < kSettling && pastTopLeft())
-                fitFrom(wanted_);
-        }
         return false;
     }
 
 private:
-    static constexpr qint64 kSettling = 2000; // ms
-
-    bool pastTopLeft() const
-    {
-        const QScreen *screen = window_.screen();
-        const QRect frame = window_.frameGeometry(), area = screen->availableGeometry();
-        return frame.left() < area.left() || frame.top() < area.top();
-    }
+    static constexpr int kLooks = 40; // two seconds
 
     QWidget &window_;
     QMargins margins_;
     QPoint wanted_;
-    QElapsedTimer shown_;
+    QTimer settle_;
+    int looks_ = 0;
 };
 
 } // namespace

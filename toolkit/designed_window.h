@@ -20,6 +20,10 @@ QIcon programIcon();
 // again once the window manager's frame is known.
 void fitOnScreen(QWidget &window);
 
+// A top-level window's frame width on each side, as far as the window system has told (none
+// until the window manager has framed it).
+QMargins frameMargins(const QWidget &window);
+
 class DesignedWindow : public QWidget {
 public:
     explicit DesignedWindow(const WindowDesign &design);

@@ -6,7 +6,6 @@
 #include <QPixmap>
 #include <QResource>
 #include <QScreen>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -89,10 +88,8 @@ namespace {
 
 // Keeps its window whole on the screen, frame included. It fits the window when it is shown, and
 // again when the frame changes: a window manager adds its frame and title bar only after the
-// window is shown, and may have shifted the window meanwhile, so the fit starts again from where
-// the program wanted the window. It does not always tell (openbox may frame a window without a
-// move, or put back a size or place it was asked to change while it placed the window), so for
-// a moment after showing the fit is made again, which changes nothing where all is in place.
+// window is shown, tells of them with a move, and may have shifted the window meanwhile, so the
+// fit starts again from where the program wanted the window.
 class ScreenFit : public QObject {
     Q_OBJECT
 public:
@@ -101,12 +98,6 @@ public:
         , window_(window)
     {
         window.installEventFilter(this);
-        settle_.setInterval(50);
-        connect(&settle_, &QTimer::timeout, this, [this] {
-            if (++looks_ >= kLooks)
-                settle_.stop();
-            fitFrom(wanted_); // moves or resizes only what is not as fitted
-        });
     }
 
     // Places the client area's top left at `wanted`, or just as far from it as the frame needs to
@@ -136,12 +127,10 @@ public:
     bool eventFilter(QObject *, QEvent *event) override
     {
         const QEvent::Type type = event->type();
-        if (type == QEvent::Show) {
+        if (type == QEvent::Show)
             fitFrom(window_.geometry().topLeft());
-            looks_ = 0;
-            settle_.start();
-        } else if ((type == QEvent::Move || type == QEvent::Resize) && window_.isVisible()
-                   && frameMargins(window_) != margins_)
+        else if ((type == QEvent::Move || type == QEvent::Resize) && window_.isVisible()
+                 && frameMargins(window_) != margins_)
             fitFrom(wanted_);
         else if (type == QEvent::Move)
             wanted_ = window_.geometry().topLeft(); // moved by the player or the program
@@ -149,13 +138,9 @@ public:
     }
 
 private:
-    static constexpr int kLooks = 40; // two seconds
-
     QWidget &window_;
     QMargins margins_;
     QPoint wanted_;
-    QTimer settle_;
-    int looks_ = 0;
 };
 
 } // namespace

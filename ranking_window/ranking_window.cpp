@@ -243,11 +243,11 @@ void RankingWindow::startFrom(Mode mode, const QString &strength, const QString 
 
 void RankingWindow::placeBeside(const QWidget &other)
 {
-    const QRect otherFrame = other.frameGeometry();
+    const QRect otherFrame = toolkit::frameGeometry(other);
     const QScreen *where = QGuiApplication::screenAt(otherFrame.center());
     const QRect available = (where ? where : screen())->availableGeometry();
     // Until the window manager has framed this window, its frame is taken to be the other's.
-    const bool framed = frameGeometry() != geometry();
+    const bool framed = !toolkit::frameMargins(*this).isNull();
     const QMargins frame = toolkit::frameMargins(framed ? *this : other);
     besideOf_ = framed ? nullptr : &other;
     const QSize edges(frame.left() + frame.right(), frame.top() + frame.bottom());
@@ -262,7 +262,8 @@ void RankingWindow::placeBeside(const QWidget &other)
 bool RankingWindow::event(QEvent *event)
 {
     const bool done = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate && besideOf_ && frameGeometry() != geometry())
+    if (event->type() == QEvent::WindowActivate && besideOf_
+        && !toolkit::frameMargins(*this).isNull())
         placeBeside(*std::exchange(besideOf_, nullptr));
     return done;
 }

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QResource>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -79,17 +80,29 @@ void DesignedWindow::paintEvent(QPaintEvent *event)
 
 QMargins frameMargins(const QWidget &window)
 {
-    const QRect frame = window.frameGeometry(), client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
+    // Asked of the window itself: QWidget::frameGeometry() keeps the frame it saw at the last move
+    // or resize, and the window manager may set its frame later without either.
+    const QWindow *handle = window.windowHandle();
+    const QMargins margins = handle ? handle->frameMargins() : QMargins();
+    // A side below zero is a frame caught half made, before the window manager named its
+    // extents: no frame yet.
+    const bool whole = margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0
+                       && margins.bottom() >= 0;
+    return whole ? margins : QMargins();
+}
+
+QRect frameGeometry(const QWidget &window)
+{
+    return window.geometry().marginsAdded(frameMargins(window));
 }
 
 namespace {
 
 // Keeps its window whole on the screen, frame included. It fits the window when it is shown, and
 // again when the frame changes: a window manager adds its frame and title bar only after the
-// window is shown, tells of them with a move, and may have shifted the window meanwhile, so the
-// fit starts again from where the program wanted the window.
+// window is shown, names them without telling Qt, and may have shifted the window meanwhile, so
+// the frame is looked at again at every move, resize and activation, and the fit starts again
+// from where the program wanted the window.
 class ScreenFit : public QObject {
     Q_OBJECT
 public:
@@ -105,23 +118,20 @@ public:
     void fitFrom(QPoint wanted)
     {
         margins_ = frameMargins(window_);
-        const QScreen *screen = QGuiApplication::screenAt(wanted);
-        if (!screen)
-            screen = window_.screen();
-        const QRect area = screen->availableGeometry();
+        const QRect area = areaAt(wanted);
         // A window that may shrink is made no larger than the area; a fixed one keeps its size.
         const QSize size = window_.size()
                                .boundedTo(area.size().shrunkBy(margins_))
                                .expandedTo(window_.minimumSize());
-        if (size != window_.size())
-            window_.resize(size);
         const QRect frame(wanted - QPoint(margins_.left(), margins_.top()), size.grownBy(margins_));
         const QPoint fitted(
             std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
             std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
-        wanted_ = fitted + QPoint(margins_.left(), margins_.top());
-        if (fitted != window_.frameGeometry().topLeft())
-            window_.move(fitted); // move() places the frame
+        const QRect client(fitted + QPoint(margins_.left(), margins_.top()), size);
+        wanted_ = client.topLeft();
+        // The client area is placed: move() would place the frame Qt saw last, which may be stale.
+        if (client != window_.geometry())
+            window_.setGeometry(client);
     }
 
     bool eventFilter(QObject *, QEvent *event) override
@@ -129,15 +139,32 @@ public:
         const QEvent::Type type = event->type();
         if (type == QEvent::Show)
             fitFrom(window_.geometry().topLeft());
-        else if ((type == QEvent::Move || type == QEvent::Resize) && window_.isVisible()
-                 && frameMargins(window_) != margins_)
+        else if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)
+                 && window_.isVisible() && frameMargins(window_) != margins_)
             fitFrom(wanted_);
+        else if (type == QEvent::Move && window_.isVisible() && pastTopLeft())
+            fitFrom(window_.geometry().topLeft());
         else if (type == QEvent::Move)
             wanted_ = window_.geometry().topLeft(); // moved by the player or the program
         return false;
     }
 
 private:
+    QRect areaAt(QPoint point) const
+    {
+        const QScreen *screen = QGuiApplication::screenAt(point);
+        return (screen ? screen : window_.screen())->availableGeometry();
+    }
+
+    // The title bar out of reach. The window manager may answer a request the program has
+    // already replaced, and put the window back where it was asked to be before its frame was
+    // known; a player's drag past the edge stops at it.
+    bool pastTopLeft() const
+    {
+        const QRect frame = frameGeometry(window_), area = areaAt(frame.center());
+        return frame.left() < area.left() || frame.top() < area.top();
+    }
+
     QWidget &window_;
     QMargins margins_;
     QPoint wanted_;

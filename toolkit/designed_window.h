@@ -21,8 +21,9 @@ QIcon programIcon();
 void fitOnScreen(QWidget &window);
 
 // A top-level window's frame width on each side, as far as the window system has told (none
-// until the window manager has framed it).
+// until the window manager has framed it), and the frame itself on the screen.
 QMargins frameMargins(const QWidget &window);
+QRect frameGeometry(const QWidget &window);
 
 class DesignedWindow : public QWidget {
 public:

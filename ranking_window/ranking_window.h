@@ -8,6 +8,7 @@
 #include "core/mode.h"
 #include "ranking/planning.h"
 #include "ranking/ranking.h"
+#include "ranking_window/placement.h"
 #include "toolkit/error_box.h"
 
 #include <QLocale>
@@ -40,12 +41,6 @@ struct Choice {
     QString name;
     QString arrowKind; // empty for melee weapons
 };
-
-// Where a window of the wanted size goes beside another (frames, in screen pixels): to its
-// right, else to its left, else below it, wherever at least the least size fits, narrowed or
-// shortened to the room there; over it only when no side has room. Never larger than the
-// available area, and always within it.
-QRect besideWindow(const QRect &other, QSize wanted, QSize least, const QRect &available);
 
 class RankingWindow : public QWidget {
     Q_OBJECT

@@ -1,0 +1,122 @@
+// The ranking window's controls: made, laid out in rows, put in Tab order and connected.
+
+#include "ranking_window/ranking_window.h"
+
+#include "ranking_window/ranking_table_model.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace harmtally::ranking {
+
+void RankingWindow::buildControls()
+{
+    c_.melee = new QRadioButton;
+    c_.bows = new QRadioButton;
+    c_.melee->setChecked(true);
+    auto *modes = new QButtonGroup(this);
+    modes->addButton(c_.melee);
+    modes->addButton(c_.bows);
+    c_.strength = new QLineEdit;
+    c_.seconds = new QLineEdit;
+    c_.level = new QLineEdit;
+    c_.search = new QLineEdit;
+    c_.search->setClearButtonEnabled(true);
+    for (QLineEdit *box : {c_.strength, c_.seconds, c_.level})
+        box->setMaximumWidth(90);
+    c_.wieldable = new QCheckBox;
+    c_.wieldable->setChecked(true); // the question asked first: what can I use?
+    c_.goal = new QComboBox;
+    c_.goal->addItems(QStringList(4, QString()));
+    c_.goalValue = new QLineEdit;
+    c_.goalValue->setMaximumWidth(90);
+    c_.goalValue->setEnabled(false);
+    c_.exportCsv = new QPushButton;
+    c_.exportCsv->setAutoDefault(true); // Enter presses it when it has the focus
+    c_.status = new QLabel;
+    c_.status->setWordWrap(true);
+    // Room for a refusal's two languages, so the table does not jump as the message comes and goes.
+    c_.status->setMinimumHeight(2 * c_.status->fontMetrics().lineSpacing());
+    c_.status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    c_.status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    c_.status->setTextFormat(
+        Qt::PlainText); // the messages are shown exactly as the error box shows them
+
+    c_.table = new QTableView;
+    c_.table->setModel(proxy_);
+    c_.table->setAlternatingRowColors(true);
+    c_.table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    c_.table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    c_.table->setWordWrap(false);
+    c_.table->setTabKeyNavigation(false); // Tab leaves the table; arrows move within it
+    c_.table->verticalHeader()->setDefaultSectionSize(c_.table->fontMetrics().height() + 6);
+    c_.table->horizontalHeader()->setSortIndicator(int(kDefaultSortColumn), kDefaultSortOrder);
+    c_.table->setSortingEnabled(true);
+    c_.table->installEventFilter(this);
+
+    auto *inputs = new QHBoxLayout;
+    inputs->addWidget(c_.melee);
+    inputs->addWidget(c_.bows);
+    inputs->addSpacing(16);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i] = new QLabel;
+        labels_[i]->setBuddy(boxes()[i]);
+    }
+    for (std::size_t i = 0; i < kSearch; ++i) {
+        inputs->addWidget(labels_[i]);
+        inputs->addWidget(boxes()[i]);
+    }
+    inputs->addStretch();
+
+    auto *filters = new QHBoxLayout;
+    filters->addWidget(labels_[kSearch]);
+    filters->addWidget(c_.search, 1);
+    filters->addWidget(c_.wieldable);
+    filters->addWidget(c_.goal);
+    filters->addWidget(c_.goalValue);
+    filters->addStretch();
+    filters->addWidget(c_.exportCsv);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(inputs);
+    layout->addLayout(filters);
+    layout->addWidget(c_.table, 1);
+    layout->addWidget(c_.status);
+    // Tab follows the layout: the mode, the three inputs, the filters, the button, the table.
+    QWidget *const order[]
+        = {c_.melee,     c_.bows, c_.strength,  c_.seconds,   c_.level, c_.search,
+           c_.wieldable, c_.goal, c_.goalValue, c_.exportCsv, c_.table};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(c_.bows, &QRadioButton::toggled, this, &RankingWindow::recompute);
+    for (QLineEdit *box : {c_.strength, c_.seconds, c_.level})
+        connect(box, &QLineEdit::textChanged, this, &RankingWindow::recompute);
+    connect(c_.search, &QLineEdit::textChanged, this, &RankingWindow::refilter);
+    connect(c_.wieldable, &QCheckBox::toggled, this, &RankingWindow::recomputeGoal);
+    connect(c_.wieldable, &QCheckBox::toggled, this, &RankingWindow::refilter);
+    connect(c_.goal, &QComboBox::currentIndexChanged, this, &RankingWindow::recomputeGoal);
+    connect(c_.goalValue, &QLineEdit::textChanged, this, &RankingWindow::recomputeGoal);
+    connect(c_.exportCsv, &QPushButton::clicked, this, &RankingWindow::exportCsv);
+    connect(c_.table, &QTableView::doubleClicked, this, &RankingWindow::offerCurrent);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
+            &RankingWindow::escape);
+    compareAction_ = new QAction(this);
+    compareAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(compareAction_, &QAction::triggered, this, &RankingWindow::compareSelection);
+    c_.table->addAction(compareAction_);
+    c_.table->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+} // namespace harmtally::ranking

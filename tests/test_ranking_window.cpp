@@ -263,7 +263,6 @@ private slots:
                      toCsv(window->model().visibleRows(), Mode::Bow, italian));
             QVERIFY(c.status->text().endsWith(
                 QString("Esportate %1 righe in %2").arg(window->model().rowCount()).arg(path)));
-            QVERIFY(window->model().rowCount() < 594);
         } else {
             QCOMPARE(old.readAll(), "old");
             QCOMPARE(errors[0], "Esportazione in " + path + " non riuscita: " + reason);
@@ -271,22 +270,20 @@ private slots:
         }
     }
 
-    // Copy and export write the goal's columns after the ranking's, unknown cells empty: the copy
-    // as the table shows them, the file with the command line's keys and figures.
+    // Copy and export write the goal's columns after the ranking's (here of the two rows found),
+    // unknown cells empty: the copy as the table shows them, the file with the command line's keys.
     void writesTheGoalColumns_data()
     {
         QTest::addColumn<GoalKind>("goal");
-        QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("copied");
         QTest::addColumn<QString>("exported");
-        // The ranking's columns: the header and the two rows found, as copied and as exported.
         // clang-format off
         const QString tsv[] = {"Arma\tReq.\tColpi/min\tMin base\tMax base\tMin colpo\tMax colpo\tMin totale\tMax totale\t", "\nGoblin Blade\t53\t60\t22\t31\t31,5\t40,5\t1890\t2430\t", "\nGoblin Slayer\t97\t\t32\t62\t32,7\t62,7\t\t\t"};
         const QString csv[] = {"name,requirement,hitsPerMinute,baseMin,baseMax,hitMin,hitMax,totalMin,totalMax,", "\r\nGoblin Blade,53,60,22,31,31.5,40.5,1890,2430,", "\r\nGoblin Slayer,97,,32,62,32.7,62.7,,,"};
-        QTest::newRow("every hit at least") << GoalKind::HitAtLeast << "60"
+        QTest::newRow("every hit at least 60") << GoalKind::HitAtLeast
             << tsv[0] + "Forza necessaria\tPiù di ora" + tsv[1] + "243\t142,5" + tsv[2] + "237\t136,5\n"
             << csv[0] + "strengthNeeded,strengthMoreThanNow" + csv[1] + "243,142.5" + csv[2] + "237,136.5\r\n";
-        QTest::newRow("a foe, no seconds without hits per minute") << GoalKind::FoeHealth << "283,5"
+        QTest::newRow("a foe with 283,5, no seconds without hits per minute") << GoalKind::FoeHealth
             << tsv[0] + "Colpi, al meglio\tColpi, al peggio\tSecondi, al meglio\tSecondi, al peggio" + tsv[1] + "7\t9\t7\t9" + tsv[2] + "5\t9\t\t\n"
             << csv[0] + "hitsToDefeatBest,hitsToDefeatWorst,secondsToDefeatBest,secondsToDefeatWorst" + csv[1] + "7,9,7,9" + csv[2] + "5,9,,\r\n";
         // clang-format on
@@ -295,13 +292,12 @@ private slots:
     void writesTheGoalColumns()
     {
         QFETCH(GoalKind, goal);
-        QFETCH(QString, value);
         const auto &c = window->controls();
         c.strength->setText("100,5");
         c.seconds->setText("60");
         c.search->setText("goblin");
         c.goal->setCurrentIndex(int(goal));
-        c.goalValue->setText(value);
+        c.goalValue->setText(goal == GoalKind::FoeHealth ? "283,5" : "60");
         c.table->selectAll();
         QTest::keyClick(c.table, Qt::Key_C, Qt::ControlModifier);
         QTEST(QGuiApplication::clipboard()->text(), "copied");

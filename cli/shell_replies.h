@@ -22,11 +22,6 @@ QString notANumber(Option option, const QString &value, const Context &context);
 // "; did you mean 'A', 'B' or 'C'?", or where to find the names when none is close.
 QString suggestions(const QStringList &closest, const Context &context);
 
-// The names the commands take, in catalogue order.
-QStringList meleeNames();
-QStringList bowNames();
-QStringList arrowKindNames();
-
 // The window's refusal said in the shell's words, naming the option at fault.
 QString shellRefusal(Refusal::Reason reason, const Parsed &words, const QString &name,
                      const Context &context);

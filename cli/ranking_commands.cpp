@@ -87,12 +87,11 @@ Outcome rank(const Parsed &words, const Context &context)
     const bool bows = words.has(Option::Bows);
     if (words.has(Option::Level) && !bows)
         return misused(say(text::kLevelWithBows, context), context);
-    const QString format
-        = words.has(Option::Format) ? words.value(Option::Format) : QStringLiteral("text");
-    if (format != u"text" && format != u"csv" && format != u"json")
+    const std::optional<Format> format = formatOf(words);
+    if (!format)
         return misused(say(text::kFormats, context), context);
-    if (words.has(Option::Level) && !number(words.value(Option::Level), context.locale))
-        return refused(notANumber(Option::Level, words.value(Option::Level), context));
+    if (const Outcome bad = checkLevel(words, false, context); bad.status)
+        return bad;
     if (const Outcome bad = checkGoal(words, context); bad.status)
         return bad;
 
@@ -112,9 +111,9 @@ Outcome rank(const Parsed &words, const Context &context)
     sortByDefault(table.rows, context.locale);
     if (hasGoal(words))
         return rankWithGoal(words, std::move(table.rows), mode, context);
-    if (format == u"csv")
+    if (*format == Format::Csv)
         return printed(toCsv(table.rows, mode, context.locale));
-    if (format == u"json")
+    if (*format == Format::Json)
         return printed(toJson(table.rows, mode, context.locale));
     return printed(toAlignedText(table.rows, mode));
 }

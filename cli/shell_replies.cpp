@@ -82,4 +82,27 @@ Outcome needsFigures(const Parsed &words, const char *command, const Context &co
     return misused(say(text::kNeedsFigures, context).arg(QLatin1String(command)), context);
 }
 
+// --level as calc checks it: needed by the Trueshot Quiver, and a number when given.
+Outcome checkLevel(const Parsed &words, bool trueshot, const Context &context)
+{
+    const QString level = words.value(Option::Level);
+    if (trueshot && !words.has(Option::Level))
+        return refused(say(text::kLevelNeeded, context).arg(QStringLiteral("Trueshot Quiver")));
+    if (words.has(Option::Level) && !number(level, context.locale))
+        return refused(notANumber(Option::Level, level, context));
+    return {};
+}
+
+std::optional<Format> formatOf(const Parsed &words)
+{
+    const QString format = words.value(Option::Format);
+    if (!words.has(Option::Format) || format == u"text")
+        return Format::Text;
+    if (format == u"csv")
+        return Format::Csv;
+    if (format == u"json")
+        return Format::Json;
+    return std::nullopt;
+}
+
 } // namespace harmtally::cli

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace harmtally::cli {
 
 QString say(const Bilingual &text, const Context &context);
@@ -27,5 +29,10 @@ QString shellRefusal(Refusal::Reason reason, const Parsed &words, const QString 
                      const Context &context);
 // A usage error when --strength or --seconds is missing, status 0 otherwise.
 Outcome needsFigures(const Parsed &words, const char *command, const Context &context);
+// --level as calc checks it: needed by the Trueshot Quiver, and a number when given.
+Outcome checkLevel(const Parsed &words, bool trueshot, const Context &context);
+// --format: text when not given; nothing when it names no format.
+enum class Format { Text, Csv, Json };
+std::optional<Format> formatOf(const Parsed &words);
 
 } // namespace harmtally::cli

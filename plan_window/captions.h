@@ -1,6 +1,7 @@
 #pragma once
 
-// The compare and plan window's captions and messages, in both languages. Only the window's own
+// The compare and plan window's captions and messages, in both languages: its controls' and
+// notes', then the comparison's sentences and the chart's words. Only the plan window's own
 // files include it.
 
 #include "core/language.h"
@@ -64,5 +65,49 @@ inline constexpr Bilingual kSaveTitle{.italian = "Salva immagine", .english = "S
 inline constexpr Bilingual kSaveName{.italian = "confronto.png", .english = "comparison.png"};
 inline constexpr Bilingual kEnterInputs{.italian = "Inserire forza e secondi.",
                                         .english = "Enter strength and seconds."};
+
+// The comparison: the crossings written out, the chart's key, axis titles and notes.
+inline constexpr Bilingual kMaximum{.italian = "massimo", .english = "maximum"};
+inline constexpr Bilingual kMinimum{.italian = "minimo", .english = "minimum"};
+inline constexpr Bilingual kCrosses{
+    .italian = "Sopra la forza %1, %2 infligge più di %3 in qualunque numero di secondi (%4; "
+               "sopra %5 per il %6); sotto, meno.",
+    .english = "Above strength %1, %2 deals more over any number of seconds than %3 (%4; above "
+               "%5 for the %6); below it, less."};
+inline constexpr Bilingual kCrossesOnce{
+    .italian = "Sopra la forza %1, %2 infligge più di %3 in qualunque numero di secondi (%4); "
+               "sotto, meno.",
+    .english = "Above strength %1, %2 deals more over any number of seconds than %3 (%4); below "
+               "it, less."};
+inline constexpr Bilingual kStaysAhead{
+    .italian = "Rispetto a %1, %2 resta avanti di %3 per colpo a ogni forza (%4; %5 per il %6).",
+    .english = "Against %1, %2 stays %3 ahead per hit at every strength (%4; %5 for the %6)."};
+inline constexpr Bilingual kStaysAheadSplit{
+    .italian = "Rispetto a %1, %2 resta avanti di %3 per colpo a ogni forza (%4); per il %6 è "
+               "%1 avanti di %5.",
+    .english = "Against %1, %2 stays %3 ahead per hit at every strength (%4); for the %6, %1 "
+               "stays %5 ahead."};
+inline constexpr Bilingual kSame{.italian = "%1 e %2 infliggono lo stesso danno a ogni forza.",
+                                 .english = "%1 and %2 deal the same at every strength."};
+inline constexpr Bilingual kKey[] = {
+    {.italian = "massimo", .english = "maximum"},
+    {.italian = "minimo", .english = "minimum"},
+    {.italian = "requisito", .english = "requirement"},
+    {.italian = "incrocio", .english = "crossing"},
+};
+inline constexpr Bilingual kStrengthTitle{.italian = "Forza castata (punti)",
+                                          .english = "Boosted strength (points)"};
+inline constexpr Bilingual kTotalTitle{.italian = "Danno in %1 s", .english = "Damage over %1 s"};
+inline constexpr Bilingual kTotalTitleUntyped{.italian = "Danno nei secondi scelti",
+                                              .english = "Damage over the seconds"};
+inline constexpr Bilingual kNothingChosen{.italian = "Aggiungi un'arma o un arco da confrontare.",
+                                          .english = "Add a weapon or a bow to compare."};
+inline constexpr Bilingual kNoSeconds{.italian = "Inserire i secondi (un numero maggiore di 0).",
+                                      .english = "Enter the seconds (a number above 0)."};
+inline constexpr Bilingual kNoTotals{.italian = "Nessuna scelta ha totali da tracciare.",
+                                     .english = "None of the choices has totals to draw."};
+inline constexpr Bilingual kBadRange{
+    .italian = "Intervallo del grafico non valido (da un numero a uno maggiore): uso %1–%2.",
+    .english = "Chart range not valid (from a number to a larger one): showing %1–%2."};
 
 } // namespace harmtally::plan::captions

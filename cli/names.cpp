@@ -1,5 +1,9 @@
 #include "cli/names.h"
 
+#include "catalogue/bows.h"
+#include "catalogue/melee.h"
+#include "catalogue/names.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -54,6 +58,30 @@ NameMatch matchName(const QStringList &names, const QString &typed)
     for (std::size_t i = 0; i < near.size() && i < 3; ++i)
         out.closest.append(names[near[i].second]);
     return out;
+}
+
+QStringList meleeNames()
+{
+    QStringList names;
+    for (const MeleeWeaponRecord &weapon : meleeWeapons())
+        names.append(latin1(weapon.name));
+    return names;
+}
+
+QStringList bowNames()
+{
+    QStringList names;
+    for (const BowRecord &bow : bows())
+        names.append(latin1(bow.name));
+    return names;
+}
+
+QStringList arrowKindNames()
+{
+    QStringList names;
+    for (const ArrowKind &kind : arrowKinds())
+        names.append(latin1(kind.name));
+    return names;
 }
 
 } // namespace harmtally::cli

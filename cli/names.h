@@ -19,4 +19,9 @@ struct NameMatch {
 // closest names (those that hold the typed text, or are a few edits away).
 NameMatch matchName(const QStringList &names, const QString &typed);
 
+// The names the commands take, in catalogue order.
+QStringList meleeNames();
+QStringList bowNames();
+QStringList arrowKindNames();
+
 } // namespace harmtally::cli

@@ -10,27 +10,15 @@
 #include "ranking/records.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <span>
 #include <variant>
 
 namespace harmtally::cli {
 namespace {
 
 using namespace ranking;
-
-enum class Format { Text, Csv, Json };
-
-std::optional<Format> formatOf(const Parsed &words)
-{
-    const QString format = words.value(Option::Format);
-    if (!words.has(Option::Format) || format == u"text")
-        return Format::Text;
-    if (format == u"csv")
-        return Format::Csv;
-    if (format == u"json")
-        return Format::Json;
-    return std::nullopt;
-}
 
 QString written(const std::vector<Field> &fields, const std::vector<Record> &records, Format format,
                 const QLocale &locale)
@@ -80,14 +68,20 @@ std::variant<Pick, Outcome> choiceOf(const QString &typed, const Context &contex
     return Pick{Mode::Bow, std::size_t(*bow.found), std::size_t(*kind.found)};
 }
 
-// --level as calc checks it: needed by the Trueshot Quiver, and a number when given.
-Outcome checkLevel(const Parsed &words, bool trueshot, const Context &context)
+// Each of these options that is given, read as a number and handed to `take`, which may refuse
+// it; the first that is not a number is refused. Status 0 when every one is taken.
+Outcome takeNumbers(const Parsed &words, std::span<const Option> options, const Context &context,
+                    const auto &take)
 {
-    const QString level = words.value(Option::Level);
-    if (trueshot && !words.has(Option::Level))
-        return refused(say(text::kLevelNeeded, context).arg(QStringLiteral("Trueshot Quiver")));
-    if (words.has(Option::Level) && !number(level, context.locale))
-        return refused(notANumber(Option::Level, level, context));
+    for (Option option : options) {
+        if (!words.has(option))
+            continue;
+        const std::optional<double> x = number(words.value(option), context.locale);
+        if (!x)
+            return refused(notANumber(option, words.value(option), context));
+        if (const Outcome bad = take(option, *x); bad.status)
+            return bad;
+    }
     return {};
 }
 
@@ -103,14 +97,13 @@ Outcome compare(const Parsed &words, const Context &context)
     if (!format)
         return misused(say(text::kFormats, context), context);
     double range[2] = {0, 1000};
-    for (Option option : {Option::From, Option::To}) {
-        if (!words.has(option))
-            continue;
-        const std::optional<double> x = number(words.value(option), context.locale);
-        if (!x)
-            return refused(notANumber(option, words.value(option), context));
-        range[option == Option::To] = *x;
-    }
+    const Outcome unread = takeNumbers(words, std::array{Option::From, Option::To}, context,
+                                       [&](Option option, double x) {
+                                           range[option == Option::To] = x;
+                                           return Outcome{};
+                                       });
+    if (unread.status)
+        return unread;
     if (range[0] > range[1])
         return misused(say(text::kRange, context), context);
 
@@ -232,16 +225,11 @@ Outcome checkGoal(const Parsed &words, const Context &context)
     const Option goals[] = {Option::GoalHit, Option::GoalTotal, Option::FoeHealth};
     if (std::ranges::count_if(goals, [&](Option o) { return words.has(o); }) > 1)
         return misused(say(text::kOneGoal, context), context);
-    for (Option option : goals) {
-        if (!words.has(option))
-            continue;
-        const std::optional<double> x = number(words.value(option), context.locale);
-        if (!x)
-            return refused(notANumber(option, words.value(option), context));
-        if (option == Option::FoeHealth && *x <= 0)
-            return refused(say(text::kAboveZero, context).arg(dashed(option)));
-    }
-    return {};
+    return takeNumbers(words, goals, context, [&](Option option, double x) {
+        return option == Option::FoeHealth && x <= 0
+                   ? refused(say(text::kAboveZero, context).arg(dashed(option)))
+                   : Outcome{};
+    });
 }
 
 Outcome rankWithGoal(const Parsed &words, std::vector<Row> rows, Mode mode, const Context &context)

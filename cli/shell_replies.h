@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace harmtally::cli {
 
 QString say(const Bilingual &text, const Context &context);
@@ -22,15 +24,15 @@ QString notANumber(Option option, const QString &value, const Context &context);
 // "; did you mean 'A', 'B' or 'C'?", or where to find the names when none is close.
 QString suggestions(const QStringList &closest, const Context &context);
 
-// The names the commands take, in catalogue order.
-QStringList meleeNames();
-QStringList bowNames();
-QStringList arrowKindNames();
-
 // The window's refusal said in the shell's words, naming the option at fault.
 QString shellRefusal(Refusal::Reason reason, const Parsed &words, const QString &name,
                      const Context &context);
 // A usage error when --strength or --seconds is missing, status 0 otherwise.
 Outcome needsFigures(const Parsed &words, const char *command, const Context &context);
+// --level as calc checks it: needed by the Trueshot Quiver, and a number when given.
+Outcome checkLevel(const Parsed &words, bool trueshot, const Context &context);
+// --format: text when not given; nothing when it names no format.
+enum class Format { Text, Csv, Json };
+std::optional<Format> formatOf(const Parsed &words);
 
 } // namespace harmtally::cli

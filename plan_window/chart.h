@@ -7,6 +7,7 @@
 // ask for another cursor strength, which the window types in.
 
 #include "plan_window/comparison.h"
+#include "plan_window/slot_marks.h"
 
 #include <QColor>
 #include <QImage>
@@ -16,13 +17,6 @@
 #include <cstddef>
 
 namespace harmtally::plan {
-
-// The choice in that slot: a colour told apart by colour-blind eyes (Okabe and Ito's palette)
-// and a shape told apart in greyscale.
-QColor slotColour(std::size_t slot);
-enum class Marker { Circle, Square, Triangle, Diamond };
-Marker slotMarker(std::size_t slot);
-void drawMarker(QPainter &painter, Marker marker, QPointF centre, qreal size);
 
 class Chart : public QWidget {
     Q_OBJECT

@@ -1,12 +1,16 @@
 #include "plan_window/comparison.h"
 
 #include "core/numbers.h"
+#include "plan_window/captions.h"
 
 #include <algorithm>
 #include <cmath>
 #include <tuple>
 
 namespace harmtally::plan {
+
+using namespace captions;
+
 namespace {
 
 using ranking::Column;
@@ -35,49 +39,6 @@ constexpr Bilingual kCaptions[kFigureCount] = {
     {.italian = "Un punto di forza in più, in %1 s",
      .english = "One more strength point, over %1 s"},
 };
-
-constexpr Bilingual kMaximum{.italian = "massimo", .english = "maximum"};
-constexpr Bilingual kMinimum{.italian = "minimo", .english = "minimum"};
-constexpr Bilingual kCrosses{
-    .italian = "Sopra la forza %1, %2 infligge più di %3 in qualunque numero di secondi (%4; "
-               "sopra %5 per il %6); sotto, meno.",
-    .english = "Above strength %1, %2 deals more over any number of seconds than %3 (%4; above "
-               "%5 for the %6); below it, less."};
-constexpr Bilingual kCrossesOnce{
-    .italian = "Sopra la forza %1, %2 infligge più di %3 in qualunque numero di secondi (%4); "
-               "sotto, meno.",
-    .english = "Above strength %1, %2 deals more over any number of seconds than %3 (%4); below "
-               "it, less."};
-constexpr Bilingual kStaysAhead{
-    .italian = "Rispetto a %1, %2 resta avanti di %3 per colpo a ogni forza (%4; %5 per il %6).",
-    .english = "Against %1, %2 stays %3 ahead per hit at every strength (%4; %5 for the %6)."};
-constexpr Bilingual kStaysAheadSplit{
-    .italian = "Rispetto a %1, %2 resta avanti di %3 per colpo a ogni forza (%4); per il %6 è "
-               "%1 avanti di %5.",
-    .english = "Against %1, %2 stays %3 ahead per hit at every strength (%4); for the %6, %1 "
-               "stays %5 ahead."};
-constexpr Bilingual kSame{.italian = "%1 e %2 infliggono lo stesso danno a ogni forza.",
-                          .english = "%1 and %2 deal the same at every strength."};
-constexpr Bilingual kKey[] = {
-    {.italian = "massimo", .english = "maximum"},
-    {.italian = "minimo", .english = "minimum"},
-    {.italian = "requisito", .english = "requirement"},
-    {.italian = "incrocio", .english = "crossing"},
-};
-constexpr Bilingual kStrengthTitle{.italian = "Forza castata (punti)",
-                                   .english = "Boosted strength (points)"};
-constexpr Bilingual kTotalTitle{.italian = "Danno in %1 s", .english = "Damage over %1 s"};
-constexpr Bilingual kTotalTitleUntyped{.italian = "Danno nei secondi scelti",
-                                       .english = "Damage over the seconds"};
-constexpr Bilingual kNothingChosen{.italian = "Aggiungi un'arma o un arco da confrontare.",
-                                   .english = "Add a weapon or a bow to compare."};
-constexpr Bilingual kNoSeconds{.italian = "Inserire i secondi (un numero maggiore di 0).",
-                               .english = "Enter the seconds (a number above 0)."};
-constexpr Bilingual kNoTotals{.italian = "Nessuna scelta ha totali da tracciare.",
-                              .english = "None of the choices has totals to draw."};
-constexpr Bilingual kBadRange{
-    .italian = "Intervallo del grafico non valido (da un numero a uno maggiore): uso %1–%2.",
-    .english = "Chart range not valid (from a number to a larger one): showing %1–%2."};
 
 ranking::Inputs inputsAt(const Pick &pick, const QString &strength, const PlanInputs &in)
 {

@@ -1,133 +1,42 @@
+// The compare and plan window itself: its controls and their layout, its captions in the
+// current language, and working everything out again when an input changes. What it shows is
+// filled in by plan_choices.cpp, plan_figures.cpp and plan_bands.cpp; copy and save are in
+// plan_export.cpp.
+
 #include "plan_window/plan_window.h"
 
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
 #include "core/numbers.h"
+#include "plan_window/captions.h"
 #include "plan_window/chart.h"
 #include "toolkit/designed_window.h"
-#include "toolkit/save_file.h"
 
-#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCompleter>
-#include <QDir>
-#include <QFileDialog>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStringListModel>
 #include <QTableWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
 
 namespace harmtally::plan {
+
+using namespace captions;
+
 namespace {
 
 using ranking::Pick;
-
-constexpr Bilingual kTitle{.italian = "Confronta e pianifica", .english = "Compare and plan"};
-constexpr Bilingual kNameLabel{.italian = "Scelta da a&ggiungere:", .english = "Add a c&hoice:"};
-constexpr Bilingual kNameHint{.italian = "arma, o arco/frecce", .english = "weapon, or bow/arrows"};
-constexpr Bilingual kAdd{.italian = "&Aggiungi", .english = "&Add"};
-constexpr Bilingual kInputs[] = {
-    {.italian = "&Forza castata:", .english = "Boosted s&trength:"},
-    {.italian = "&Secondi:", .english = "&Seconds:"},
-    {.italian = "&Livello Trueshot:", .english = "Trueshot &level:"},
-    {.italian = "Grafico &da:", .english = "Chart &from:"},
-    {.italian = "fin&o a:", .english = "t&o:"},
-};
-constexpr Bilingual kCopy{.italian = "&Copia tabella", .english = "&Copy table"};
-constexpr Bilingual kSave{.italian = "Salva &immagine…", .english = "Save &image…"};
-constexpr Bilingual kRemove{.italian = "Togli %1", .english = "Remove %1"};
-constexpr Bilingual kChartName{.italian = "Grafico: danno in base alla forza castata",
-                               .english = "Chart: damage by boosted strength"};
-constexpr Bilingual kTableName{.italian = "Confronto", .english = "Comparison"};
-constexpr Bilingual kSentencesName{.italian = "Incroci", .english = "Crossings"};
-constexpr Bilingual kNoCrossing{.italian = "Nessun incrocio nell'intervallo del grafico.",
-                                .english = "No crossing within the chart's range."};
-constexpr Bilingual kAtStrength{.italian = "Alla forza %1:", .english = "At strength %1:"};
-constexpr Bilingual kNoCursor{.italian = "Forza castata non valida.",
-                              .english = "No readable boosted strength."};
-constexpr Bilingual kOverSeconds{.italian = "in %1 s: %2 – %3", .english = "over %1 s: %2 – %3"};
-constexpr Bilingual kPerHit{.italian = "per colpo: %1 – %2", .english = "per hit: %1 – %2"};
-constexpr Bilingual kBandsTitle{.italian = "Il migliore a ogni forza del grafico",
-                                .english = "Best at each strength of the chart"};
-constexpr Bilingual kMelee{.italian = "Armi da &mischia", .english = "&Melee"};
-constexpr Bilingual kBows{.italian = "A&rchi", .english = "&Bows"};
-constexpr Bilingual kByMinimum{.italian = "per il mi&nimo", .english = "by the minim&um"};
-constexpr Bilingual kTakeBand{.italian = "Me&tti a confronto", .english = "Add to compa&rison"};
-constexpr Bilingual kBand{.italian = "da %1 a %2: %3", .english = "%1 to %2: %3"};
-constexpr Bilingual kNoBand{.italian = "Nessuna scelta usabile in questo intervallo.",
-                            .english = "Nothing can be wielded in this range."};
-constexpr Bilingual kTooWide{.italian = "Intervallo troppo ampio: al più %1 punti di forza.",
-                             .english = "Range too wide: %1 strength points at most."};
-constexpr double kMaxBandSpan = 10000;
-constexpr Bilingual kAdded{.italian = "Aggiunta: %1", .english = "Added: %1"};
-constexpr Bilingual kFull{.italian = "Già quattro scelte: togline una prima.",
-                          .english = "Four choices already: remove one first."};
-constexpr Bilingual kTwice{.italian = "%1 è già nel confronto.",
-                           .english = "%1 is compared already."};
-constexpr Bilingual kUnknown{.italian = "Nessuna arma né arco/frecce si chiama «%1».",
-                             .english = "No weapon or bow/arrows is named “%1”."};
-constexpr Bilingual kBowAlone{.italian = "Scegli anche le frecce: «%1/…».",
-                              .english = "Name its arrows too: “%1/…”."};
-constexpr Bilingual kCopied{.italian = "Tabella copiata.", .english = "Table copied."};
-constexpr Bilingual kSaved{.italian = "Immagine salvata in %1", .english = "Image saved to %1"};
-constexpr Bilingual kSaveTitle{.italian = "Salva immagine", .english = "Save image"};
-constexpr Bilingual kSaveName{.italian = "confronto.png", .english = "comparison.png"};
-constexpr Bilingual kEnterInputs{.italian = "Inserire forza e secondi.",
-                                 .english = "Enter strength and seconds."};
-
-// The error box speaks both languages in one text, as every message of the program does.
-QString saveFailed(const QString &path, const QString &reason)
-{
-    return QStringLiteral("Immagine non salvata in %1: %2/The image was not saved to %1: %2")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
-
-// The marker's shape as a character, for the words beside the chart.
-QString markerSign(std::size_t slot)
-{
-    switch (slotMarker(slot)) {
-    case Marker::Circle:
-        return QStringLiteral("●");
-    case Marker::Square:
-        return QStringLiteral("■");
-    case Marker::Triangle:
-        return QStringLiteral("▲");
-    case Marker::Diamond:
-        break;
-    }
-    return QStringLiteral("◆");
-}
-
-QPixmap markerPixmap(std::size_t slot, const QColor &edge)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(edge, 1));
-    p.setBrush(slotColour(slot));
-    drawMarker(p, slotMarker(slot), QPointF(8, 8), 11);
-    return pixmap;
-}
 
 QString spoken(const QString &caption) { return QString(caption).remove(u'&').remove(u':'); }
 
@@ -317,125 +226,6 @@ void PlanWindow::setLanguage(Language language)
     recompute();
 }
 
-bool PlanWindow::addPick(const Pick &pick)
-{
-    const QString name = pickName(pick);
-    if (std::ranges::find(picks_, pick) != picks_.end()) {
-        note_ = kTwice.in(language_).arg(name);
-    } else if (picks_.size() >= kMaxChoices) {
-        note_ = kFull.in(language_);
-    } else {
-        picks_.push_back(pick);
-        note_ = kAdded.in(language_).arg(name);
-        showChoices();
-        recompute();
-        return true;
-    }
-    showStatus();
-    return false;
-}
-
-void PlanWindow::setPicks(const std::vector<Pick> &picks)
-{
-    picks_.clear();
-    for (const Pick &pick : picks)
-        if (picks_.size() < kMaxChoices && std::ranges::find(picks_, pick) == picks_.end())
-            picks_.push_back(pick);
-    note_.clear();
-    showChoices();
-    recompute();
-}
-
-void PlanWindow::setCatalogue(Mode mode)
-{
-    (mode == Mode::Bow ? c_.bows : c_.melee)->setChecked(true);
-}
-
-void PlanWindow::offerInputs(const QString &strength, const QString &seconds, const QString &level)
-{
-    for (auto [box, typed] : {std::pair{c_.strength, strength}, std::pair{c_.seconds, seconds},
-                              std::pair{c_.level, level}})
-        if (box->text().isEmpty())
-            box->setText(typed);
-}
-
-void PlanWindow::addTyped()
-{
-    const QString typed = c_.name->text();
-    if (typed.trimmed().isEmpty())
-        return;
-    std::optional<Pick> pick = ranking::findPick(typed);
-    if (!pick) {
-        // The completion offers every name; a name typed in another case is still meant.
-        const QStringList names
-            = static_cast<QStringListModel *>(c_.name->completer()->model())->stringList();
-        const auto same = std::ranges::find_if(names, [&](const QString &name) {
-            return name.compare(typed.trimmed(), Qt::CaseInsensitive) == 0;
-        });
-        if (same != names.end())
-            pick = ranking::findPick(*same);
-    }
-    if (!pick) {
-        note_
-            = (findBow(typed.trimmed()) ? kBowAlone : kUnknown).in(language_).arg(typed.trimmed());
-        showStatus();
-        return;
-    }
-    if (addPick(*pick))
-        c_.name->clear();
-}
-
-void PlanWindow::removePick(std::size_t slot)
-{
-    if (slot >= picks_.size())
-        return;
-    picks_.erase(picks_.begin() + std::ptrdiff_t(slot));
-    note_.clear();
-    showChoices();
-    recompute();
-    c_.name->setFocus();
-}
-
-// One chip per choice, in the colour and shape of its line, with its remove button.
-void PlanWindow::showChoices()
-{
-    while (QLayoutItem *item = chips_->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    QWidget *previous = c_.add;
-    for (std::size_t slot = 0; slot < picks_.size(); ++slot) {
-        const QString name = pickName(picks_[slot]);
-        auto *chip = new QWidget;
-        auto *row = new QHBoxLayout(chip);
-        row->setContentsMargins(0, 0, 6, 0);
-        row->setSpacing(3);
-        auto *marker = new QLabel;
-        marker->setPixmap(markerPixmap(slot, palette().color(QPalette::Base)));
-        // Four of the longest bow and arrow names side by side would widen the window past
-        // most screens: each is cut short, whole in its tooltip.
-        auto *label = new QLabel;
-        label->setText(label->fontMetrics().elidedText(name, Qt::ElideMiddle, 260));
-        label->setToolTip(name);
-        auto *remove = new QToolButton;
-        remove->setText(QStringLiteral("✕"));
-        remove->setAutoRaise(true);
-        remove->setAccessibleName(kRemove.in(language_).arg(name));
-        remove->setToolTip(remove->accessibleName());
-        remove->setObjectName(QStringLiteral("remove%1").arg(slot));
-        row->addWidget(marker);
-        row->addWidget(label);
-        row->addWidget(remove);
-        chips_->addWidget(chip);
-        connect(remove, &QToolButton::clicked, this, [this, slot] { removePick(slot); });
-        setTabOrder(previous, remove);
-        previous = remove;
-    }
-    chips_->addStretch();
-    setTabOrder(previous, c_.strength);
-    c_.add->setEnabled(picks_.size() < kMaxChoices);
-}
-
 void PlanWindow::recompute()
 {
     comparison_ = compare(
@@ -468,149 +258,6 @@ void PlanWindow::recompute()
     }
 }
 
-void PlanWindow::showTable()
-{
-    const auto &columns = comparison_.columns;
-    c_.table->setColumnCount(int(columns.size()));
-    QStringList figures;
-    for (std::size_t f = 0; f < kFigureCount; ++f)
-        figures << caption(Figure(f), c_.seconds->text(), language_);
-    c_.table->setVerticalHeaderLabels(figures);
-    for (std::size_t col = 0; col < columns.size(); ++col) {
-        auto *header = new QTableWidgetItem(columns[col].name);
-        header->setIcon(markerPixmap(col, palette().color(QPalette::Base)));
-        header->setToolTip(columns[col].name);
-        c_.table->setHorizontalHeaderItem(int(col), header);
-        for (std::size_t f = 0; f < kFigureCount; ++f) {
-            auto *item = new QTableWidgetItem(columns[col].cells[f]);
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            c_.table->setItem(int(f), int(col), item);
-        }
-    }
-}
-
-// Every value at the cursor, which is the typed strength: the table's own figures.
-void PlanWindow::showReadout()
-{
-    const auto say = [this](const Bilingual &words) { return words.in(language_); };
-    if (picks_.empty()) {
-        c_.readout->clear();
-        return;
-    }
-    QString html = comparison_.chart.cursor
-                       ? say(kAtStrength).arg(c_.strength->text().trimmed().toHtmlEscaped())
-                       : say(kNoCursor);
-    const QString seconds = c_.seconds->text().trimmed().toHtmlEscaped();
-    for (std::size_t slot = 0; slot < comparison_.columns.size(); ++slot) {
-        const ChoiceColumn &column = comparison_.columns[slot];
-        const auto cell = [&](Figure f) {
-            const QString &figure = column.cells[std::size_t(f)];
-            return figure.isEmpty() ? QStringLiteral("?") : figure.toHtmlEscaped();
-        };
-        html += QStringLiteral("<p><span style=\"color:%1\">%2</span> <b>%3</b><br>")
-                    .arg(slotColour(slot).name(), markerSign(slot), column.name.toHtmlEscaped());
-        html += say(kOverSeconds).arg(seconds, cell(Figure::TotalMin), cell(Figure::TotalMax))
-                + QStringLiteral("<br>")
-                + say(kPerHit).arg(cell(Figure::HitMin), cell(Figure::HitMax));
-        if (!column.refusal.isEmpty() && comparison_.chart.cursor)
-            html += QStringLiteral("<br><i>%1</i>").arg(column.refusal.toHtmlEscaped());
-        html += QStringLiteral("</p>");
-    }
-    c_.readout->setText(html);
-}
-
-void PlanWindow::showStatus()
-{
-    QStringList said;
-    if (!note_.isEmpty())
-        said << note_;
-    if (!comparison_.rangeNote.isEmpty())
-        said << comparison_.rangeNote;
-    // Half-typed inputs are not a mistake yet: a hint, not the main window's refusal.
-    const auto refused = std::ranges::find_if(
-        comparison_.columns, [](const ChoiceColumn &c) { return !c.refusal.isEmpty(); });
-    if (refused != comparison_.columns.end())
-        said << (c_.strength->text().trimmed().isEmpty() || c_.seconds->text().trimmed().isEmpty()
-                     ? kEnterInputs.in(language_)
-                     : refused->name + QStringLiteral(": ") + refused->refusal);
-    c_.status->setText(said.join(QStringLiteral(" — ")));
-}
-
-void PlanWindow::recomputeBands()
-{
-    const double from = std::ceil(comparison_.chart.from), to = std::floor(comparison_.chart.to);
-    const Mode mode = c_.bows->isChecked() ? Mode::Bow : Mode::Melee;
-    const Measure measure = c_.byMinimum->isChecked() ? Measure::Min : Measure::Max;
-    // Only the range, the catalogue, the measure and the level move the bands: a keystroke in
-    // the strength or the seconds does not search the catalogue again.
-    const QString inputs = QStringLiteral("%1 %2 %3 %4 %5 %6")
-                               .arg(from)
-                               .arg(to)
-                               .arg(int(mode))
-                               .arg(int(measure))
-                               .arg(int(language_))
-                               .arg(c_.level->text());
-    if (inputs == bandsFor_)
-        return;
-    bandsFor_ = inputs;
-    // The path is walked strength by strength: a range typed wider than any player trains over
-    // would keep the window busy (and beyond an int, undefined); it lists nothing then.
-    const bool walkable
-        = from <= to && to - from <= kMaxBandSpan && from >= INT_MIN && to <= INT_MAX;
-    bands_ = walkable
-                 ? ranking::bestBands(mode, c_.level->text(), int(from), int(to), measure, locale_)
-                 : std::vector<ranking::Band>{};
-    c_.bands->clear();
-    for (const ranking::Band &band : bands_)
-        c_.bands->addItem(kBand.in(language_).arg(band.from).arg(band.to).arg(pickName(band.pick)));
-    if (bands_.empty())
-        c_.bands->addItem(walkable ? kNoBand.in(language_)
-                                   : kTooWide.in(language_).arg(kMaxBandSpan));
-    c_.takeBand->setEnabled(!bands_.empty());
-}
-
-void PlanWindow::takeBand()
-{
-    const int row = c_.bands->currentRow();
-    if (row >= 0 && std::size_t(row) < bands_.size())
-        addPick(bands_[std::size_t(row)].pick);
-}
-
 void PlanWindow::moveCursor(double strength) { c_.strength->setText(text(strength, locale_)); }
-
-void PlanWindow::copyTable()
-{
-    QGuiApplication::clipboard()->setText(
-        toTabSeparated(comparison_, c_.seconds->text(), language_));
-    note_ = kCopied.in(language_);
-    showStatus();
-}
-
-void PlanWindow::saveImage()
-{
-    const QString fileName = askFileName_();
-    if (fileName.isEmpty())
-        return;
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    c_.chart->image().save(&buffer, "PNG");
-
-    const QString reason = toolkit::saveWhole(fileName, png);
-    if (!reason.isEmpty()) {
-        note_.clear();
-        showStatus();
-        sink_(this, saveFailed(fileName, reason));
-        return;
-    }
-    note_ = kSaved.in(language_).arg(QDir::toNativeSeparators(fileName));
-    showStatus();
-}
-
-QString PlanWindow::askSaveFileName()
-{
-    return QFileDialog::getSaveFileName(this, kSaveTitle.in(language_), kSaveName.in(language_),
-                                        QStringLiteral("PNG (*.png)"));
-}
 
 } // namespace harmtally::plan

@@ -1,0 +1,150 @@
+// The compare and plan window's choices: adding one (typed, from the ranking or from a band),
+// removing one, and the chips that show them in the colour and shape of their lines.
+
+#include "plan_window/plan_window.h"
+
+#include "catalogue/bows.h"
+#include "plan_window/captions.h"
+#include "plan_window/slot_marks.h"
+
+#include <QCompleter>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringListModel>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace harmtally::plan {
+
+using namespace captions;
+
+namespace {
+
+using ranking::Pick;
+
+} // namespace
+
+bool PlanWindow::addPick(const Pick &pick)
+{
+    const QString name = pickName(pick);
+    if (std::ranges::find(picks_, pick) != picks_.end()) {
+        note_ = kTwice.in(language_).arg(name);
+    } else if (picks_.size() >= kMaxChoices) {
+        note_ = kFull.in(language_);
+    } else {
+        picks_.push_back(pick);
+        note_ = kAdded.in(language_).arg(name);
+        showChoices();
+        recompute();
+        return true;
+    }
+    showStatus();
+    return false;
+}
+
+void PlanWindow::setPicks(const std::vector<Pick> &picks)
+{
+    picks_.clear();
+    for (const Pick &pick : picks)
+        if (picks_.size() < kMaxChoices && std::ranges::find(picks_, pick) == picks_.end())
+            picks_.push_back(pick);
+    note_.clear();
+    showChoices();
+    recompute();
+}
+
+void PlanWindow::setCatalogue(Mode mode)
+{
+    (mode == Mode::Bow ? c_.bows : c_.melee)->setChecked(true);
+}
+
+void PlanWindow::offerInputs(const QString &strength, const QString &seconds, const QString &level)
+{
+    for (auto [box, typed] : {std::pair{c_.strength, strength}, std::pair{c_.seconds, seconds},
+                              std::pair{c_.level, level}})
+        if (box->text().isEmpty())
+            box->setText(typed);
+}
+
+void PlanWindow::addTyped()
+{
+    const QString typed = c_.name->text();
+    if (typed.trimmed().isEmpty())
+        return;
+    std::optional<Pick> pick = ranking::findPick(typed);
+    if (!pick) {
+        // The completion offers every name; a name typed in another case is still meant.
+        const QStringList names
+            = static_cast<QStringListModel *>(c_.name->completer()->model())->stringList();
+        const auto same = std::ranges::find_if(names, [&](const QString &name) {
+            return name.compare(typed.trimmed(), Qt::CaseInsensitive) == 0;
+        });
+        if (same != names.end())
+            pick = ranking::findPick(*same);
+    }
+    if (!pick) {
+        note_
+            = (findBow(typed.trimmed()) ? kBowAlone : kUnknown).in(language_).arg(typed.trimmed());
+        showStatus();
+        return;
+    }
+    if (addPick(*pick))
+        c_.name->clear();
+}
+
+void PlanWindow::removePick(std::size_t slot)
+{
+    if (slot >= picks_.size())
+        return;
+    picks_.erase(picks_.begin() + std::ptrdiff_t(slot));
+    note_.clear();
+    showChoices();
+    recompute();
+    c_.name->setFocus();
+}
+
+// One chip per choice, in the colour and shape of its line, with its remove button.
+void PlanWindow::showChoices()
+{
+    while (QLayoutItem *item = chips_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    QWidget *previous = c_.add;
+    for (std::size_t slot = 0; slot < picks_.size(); ++slot) {
+        const QString name = pickName(picks_[slot]);
+        auto *chip = new QWidget;
+        auto *row = new QHBoxLayout(chip);
+        row->setContentsMargins(0, 0, 6, 0);
+        row->setSpacing(3);
+        auto *marker = new QLabel;
+        marker->setPixmap(markerPixmap(slot, palette().color(QPalette::Base)));
+        // Four of the longest bow and arrow names side by side would widen the window past
+        // most screens: each is cut short, whole in its tooltip.
+        auto *label = new QLabel;
+        label->setText(label->fontMetrics().elidedText(name, Qt::ElideMiddle, 260));
+        label->setToolTip(name);
+        auto *remove = new QToolButton;
+        remove->setText(QStringLiteral("✕"));
+        remove->setAutoRaise(true);
+        remove->setAccessibleName(kRemove.in(language_).arg(name));
+        remove->setToolTip(remove->accessibleName());
+        remove->setObjectName(QStringLiteral("remove%1").arg(slot));
+        row->addWidget(marker);
+        row->addWidget(label);
+        row->addWidget(remove);
+        chips_->addWidget(chip);
+        connect(remove, &QToolButton::clicked, this, [this, slot] { removePick(slot); });
+        setTabOrder(previous, remove);
+        previous = remove;
+    }
+    chips_->addStretch();
+    setTabOrder(previous, c_.strength);
+    c_.add->setEnabled(picks_.size() < kMaxChoices);
+}
+
+} // namespace harmtally::plan

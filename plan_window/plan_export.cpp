@@ -1,0 +1,67 @@
+// The compare and plan window's copy and save: the side-by-side table to the clipboard, the
+// chart to a PNG file, whole or not at all.
+
+#include "plan_window/plan_window.h"
+
+#include "plan_window/captions.h"
+#include "plan_window/chart.h"
+#include "toolkit/save_file.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+
+namespace harmtally::plan {
+
+using namespace captions;
+
+namespace {
+
+// The error box speaks both languages in one text, as every message of the program does.
+QString saveFailed(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Immagine non salvata in %1: %2/The image was not saved to %1: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
+void PlanWindow::copyTable()
+{
+    QGuiApplication::clipboard()->setText(
+        toTabSeparated(comparison_, c_.seconds->text(), language_));
+    note_ = kCopied.in(language_);
+    showStatus();
+}
+
+void PlanWindow::saveImage()
+{
+    const QString fileName = askFileName_();
+    if (fileName.isEmpty())
+        return;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    c_.chart->image().save(&buffer, "PNG");
+
+    const QString reason = toolkit::saveWhole(fileName, png);
+    if (!reason.isEmpty()) {
+        note_.clear();
+        showStatus();
+        sink_(this, saveFailed(fileName, reason));
+        return;
+    }
+    note_ = kSaved.in(language_).arg(QDir::toNativeSeparators(fileName));
+    showStatus();
+}
+
+QString PlanWindow::askSaveFileName()
+{
+    return QFileDialog::getSaveFileName(this, kSaveTitle.in(language_), kSaveName.in(language_),
+                                        QStringLiteral("PNG (*.png)"));
+}
+
+} // namespace harmtally::plan

@@ -22,22 +22,6 @@ std::vector<Column> columnsOf(Mode mode)
 
 } // namespace
 
-QString toTabSeparated(std::span<const Row> rows, Mode mode, Language language)
-{
-    const std::vector<Column> columns = columnsOf(mode);
-    QStringList line;
-    for (Column c : columns)
-        line.append(caption(c, language));
-    QString out = line.join(u'\t') + u'\n';
-    for (const Row &row : rows) {
-        line.clear();
-        for (Column c : columns)
-            line.append(row.cells[std::size_t(c)]);
-        out += line.join(u'\t') + u'\n';
-    }
-    return out;
-}
-
 QString toAlignedText(std::span<const Row> rows, Mode mode)
 {
     const std::vector<Column> columns = columnsOf(mode);

@@ -1,8 +1,8 @@
 #pragma once
 
-// The ranking table written out: tab-separated for the clipboard, aligned text for a terminal,
-// CSV and JSON for machines. Each starts with the column names (JSON: as the keys) and writes
-// the columns in Column order, leaving out ArrowKind for melee weapons.
+// The ranking table written out: aligned text for a terminal, CSV and JSON for machines. Each
+// starts with the column names (JSON: as the keys) and writes the columns in Column order, leaving
+// out ArrowKind for melee weapons.
 
 #include "ranking/ranking.h"
 
@@ -12,10 +12,6 @@
 #include <span>
 
 namespace harmtally::ranking {
-
-// Figures as shown, in the locale the rows were computed in; a header line of captions in the
-// language; one line per row; lines end with "\n". Pastes into any spreadsheet.
-QString toTabSeparated(std::span<const Row> rows, Mode mode, Language language);
 
 // Columns padded to line up, figures as shown; the header in English.
 QString toAlignedText(std::span<const Row> rows, Mode mode);

@@ -120,11 +120,13 @@ void TestPlanWindow::figuresAreTheMainWindows()
         QVERIFY(near(cell(Figure::TotalMaxDifference), col && total && firstTotal
                                                            ? std::optional(*total - *firstTotal)
                                                            : std::nullopt));
-        const auto next = figure(mainWindowRow(pick, text(*number(typed[0], locale) + 1, locale),
-                                               typed[1], typed[2], locale),
-                                 Column::TotalMax);
-        QVERIFY(near(cell(Figure::PointTotal),
-                     total && next ? std::optional(*next - *total) : std::nullopt));
+        const ranking::Row next = mainWindowRow(pick, text(*number(typed[0], locale) + 1, locale),
+                                                typed[1], typed[2], locale);
+        for (auto [f, k] : {std::pair{Figure::PointTotal, Column::TotalMax},
+                            {Figure::PointPerHit, Column::HitMax}}) {
+            const auto now = figure(row, k), then = figure(next, k);
+            QVERIFY(near(cell(f), now && then ? std::optional(*then - *now) : std::nullopt));
+        }
     }
     for (const Series &s : shown.chart.series) {
         QVERIFY(s.max.front().strength == shown.chart.from

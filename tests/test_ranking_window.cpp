@@ -206,17 +206,14 @@ private slots:
         QTest::keyClick(c.table, Qt::Key_C, Qt::ControlModifier);
         std::vector<Row> picked = window->model().visibleRows(); // copied as shown
         std::erase_if(picked, [&](const Row &r) { return !orders.contains(r.order); });
-        QCOMPARE(picked.size(), 2u);
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 toTabSeparated(picked, Mode::Bow, Language::Italian));
+        QCOMPARE(copiedRows(), (QStringList{shown(picked[0]), shown(picked[1])}));
 
         c.table->setCurrentIndex({});
         c.exportCsv->setFocus();
         QTest::keyClick(c.exportCsv, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), c.table);
         QTest::keyClick(c.table, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 toTabSeparated(std::span(&row(0), 1), Mode::Bow, Language::Italian));
+        QCOMPARE(copiedRows(), QStringList{shown(row(0))});
     }
 
     // What the table shows is written, or nothing: a failed write leaves the old file whole and
@@ -364,6 +361,16 @@ private slots:
 
 private:
     const Row &row(int r) const { return window->model().rowAt(r); }
+    // A bow row by its name and arrows, as the first two cells of a copied line.
+    static QString shown(const Row &row) { return row.cells[0] + u'\t' + row.cells[1]; }
+    static QStringList copiedRows()
+    {
+        QStringList lines = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+        lines.removeFirst(); // the header
+        for (QString &line : lines)
+            line = line.section(u'\t', 0, 1);
+        return lines;
+    }
 
     const QLocale italian{QLocale::Italian, QLocale::Italy}; // figures with a comma
     std::unique_ptr<RankingWindow> window;

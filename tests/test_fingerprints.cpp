@@ -65,8 +65,6 @@ QStringList languageAndModeTables()
 // A window as the player meets it: its frame, then every control as built, then the tab chain.
 template <class Window, class Rows> QStringList built(const Window &window, const Rows &design)
 {
-    State state;
-    addState(state, window, design);
     QStringList lines{line(window.objectName(), window.windowTitle(), window.geometry(),
                            int(window.minimumSize() == window.maximumSize()),
                            int(window.windowFlags()))};
@@ -74,9 +72,9 @@ template <class Window, class Rows> QStringList built(const Window &window, cons
         const QWidget *w = window.control(row.id);
         const QPalette &p = w->palette();
         lines << line(w->objectName(), w->metaObject()->className(),
-                      w->parentWidget()->objectName(), w->geometry(),
-                      state[w->objectName()].join(u'|'), w->font(),
-                      p.color(QPalette::WindowText).name(), p.color(QPalette::Base).name(),
+                      w->parentWidget()->objectName(), w->geometry(), seen(w, &window).join(u'|'),
+                      w->font(), p.color(QPalette::WindowText).name(),
+                      p.color(QPalette::Base).name(),
                       p.color(QPalette::Disabled, QPalette::Text).name());
     }
     QStringList chain;

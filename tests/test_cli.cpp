@@ -104,6 +104,7 @@ private slots:
         add("rank", rank, 0, "Ancient Two-Handed Sword+3 ", 270);
         add("wieldable", rank + QStringList{"--wieldable"}, 0, "Fine Steel Mace+3 ", 121);
         add("bows csv", rank + QStringList{"--bows", "--level=10", "--format", "csv"}, 0, "Black Locust Composite Bow+3,Quiver of Stability,", 595);
+        add("bows without a level", rank + QStringList{"--bows"}, 0, "Black Locust Composite Bow+3  Quiver of Stability ", 595);
         add("json", rank + QStringList{"--format=json"}, 0, "  {\"name\": \"Ancient Two-Handed Sword+3\", \"requirement\": ", 271);
         add("help", {"--help"}, 0, "       harmtally COMMAND [OPTIONS]", 48);
         add("-h", {"-h"}, 0, "       harmtally COMMAND [OPTIONS]", 48);

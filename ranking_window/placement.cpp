@@ -5,8 +5,7 @@
 
 #include "toolkit/designed_window.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QEvent>
 
 #include <algorithm>
 #include <utility>
@@ -39,8 +38,7 @@ QRect besideWindow(const QRect &other, QSize wanted, QSize least, const QRect &a
 void RankingWindow::placeBeside(const QWidget &other)
 {
     const QRect otherFrame = toolkit::frameGeometry(other);
-    const QScreen *where = QGuiApplication::screenAt(otherFrame.center());
-    const QRect available = (where ? where : screen())->availableGeometry();
+    const QRect available = toolkit::availableAreaAt(otherFrame.center(), *this);
     // Until the window manager has framed this window, its frame is taken to be the other's.
     const bool framed = !toolkit::frameMargins(*this).isNull();
     const QMargins frame = toolkit::frameMargins(framed ? *this : other);

@@ -96,6 +96,12 @@ QRect frameGeometry(const QWidget &window)
     return window.geometry().marginsAdded(frameMargins(window));
 }
 
+QRect availableAreaAt(QPoint point, const QWidget &window)
+{
+    const QScreen *screen = QGuiApplication::screenAt(point);
+    return (screen ? screen : window.screen())->availableGeometry();
+}
+
 namespace {
 
 // Keeps its window whole on the screen, frame included. It fits the window when it is shown, and
@@ -118,7 +124,7 @@ public:
     void fitFrom(QPoint wanted)
     {
         margins_ = frameMargins(window_);
-        const QRect area = areaAt(wanted);
+        const QRect area = availableAreaAt(wanted, window_);
         // A window that may shrink is made no larger than the area; a fixed one keeps its size.
         const QSize size = window_.size()
                                .boundedTo(area.size().shrunkBy(margins_))
@@ -150,18 +156,12 @@ public:
     }
 
 private:
-    QRect areaAt(QPoint point) const
-    {
-        const QScreen *screen = QGuiApplication::screenAt(point);
-        return (screen ? screen : window_.screen())->availableGeometry();
-    }
-
     // The title bar out of reach. The window manager may answer a request the program has
     // already replaced, and put the window back where it was asked to be before its frame was
     // known; a player's drag past the edge stops at it.
     bool pastTopLeft() const
     {
-        const QRect frame = frameGeometry(window_), area = areaAt(frame.center());
+        const QRect frame = frameGeometry(window_), area = availableAreaAt(frame.center(), window_);
         return frame.left() < area.left() || frame.top() < area.top();
     }
 

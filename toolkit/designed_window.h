@@ -25,6 +25,9 @@ void fitOnScreen(QWidget &window);
 QMargins frameMargins(const QWidget &window);
 QRect frameGeometry(const QWidget &window);
 
+// The available area of the screen at `point`, or of the window's own screen when none is there.
+QRect availableAreaAt(QPoint point, const QWidget &window);
+
 class DesignedWindow : public QWidget {
 public:
     explicit DesignedWindow(const WindowDesign &design);

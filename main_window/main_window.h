@@ -29,6 +29,7 @@ namespace harmtally {
 namespace ranking {
 struct Choice;
 struct Pick;
+struct Inputs;
 class RankingWindow;
 } // namespace ranking
 
@@ -62,9 +63,10 @@ public:
     // The compare and plan window (Ctrl+G, the right-click menu), built the first time it is
     // asked for; nothing while a secondary window has this one unavailable.
     void openPlan();
-    // Rows chosen in the ranking window, compared in that window in their place; the reason
-    // why not otherwise.
-    QString compareRankingRows(const std::vector<ranking::Pick> &picks);
+    // Rows chosen in the ranking window, compared in that window in their place for the figures
+    // typed there; the reason why not otherwise.
+    QString compareRankingRows(const std::vector<ranking::Pick> &picks,
+                               const ranking::Inputs &figures);
 
 protected:
     // While a secondary window has it unavailable, the main window stays open.

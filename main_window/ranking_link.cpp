@@ -22,7 +22,9 @@ void MainWindow::openRanking()
             appliedLanguage_.value_or(Language::Italian), locale_, sink_,
             [this](const ranking::Choice &choice) { return takeRankingChoice(choice); });
         ranking_->setCompare(
-            [this](const std::vector<ranking::Pick> &picks) { return compareRankingRows(picks); });
+            [this](const std::vector<ranking::Pick> &picks, const ranking::Inputs &figures) {
+                return compareRankingRows(picks, figures);
+            });
     }
     ranking_->startFrom(controls_[combo2]->isHidden() ? Mode::Melee : Mode::Bow, box(Text2)->text(),
                         box(Text6)->text());

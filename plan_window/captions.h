@@ -34,9 +34,13 @@ inline constexpr Bilingual kNoCrossing{.italian = "Nessun incrocio nell'interval
 inline constexpr Bilingual kAtStrength{.italian = "Alla forza %1:", .english = "At strength %1:"};
 inline constexpr Bilingual kNoCursor{.italian = "Forza castata non valida.",
                                      .english = "No readable boosted strength."};
-inline constexpr Bilingual kOverSeconds{.italian = "in %1 s: %2 – %3",
-                                        .english = "over %1 s: %2 – %3"};
-inline constexpr Bilingual kPerHit{.italian = "per colpo: %1 – %2", .english = "per hit: %1 – %2"};
+inline constexpr Bilingual kOverSeconds{.italian = "in %1 s", .english = "over %1 s"};
+inline constexpr Bilingual kOverTheSeconds{.italian = "nei secondi", .english = "over the seconds"};
+inline constexpr Bilingual kPerHit{.italian = "per colpo", .english = "per hit"};
+inline constexpr Bilingual kStrengthFigure{.italian = "forza castata %1",
+                                           .english = "boosted strength %1"};
+inline constexpr Bilingual kLevelFigure{.italian = "livello Trueshot %1",
+                                        .english = "Trueshot level %1"};
 inline constexpr Bilingual kBandsTitle{.italian = "Il migliore a ogni forza del grafico",
                                        .english = "Best at each strength of the chart"};
 inline constexpr Bilingual kMelee{.italian = "Armi da &mischia", .english = "&Melee"};
@@ -63,8 +67,14 @@ inline constexpr Bilingual kSaved{.italian = "Immagine salvata in %1",
                                   .english = "Image saved to %1"};
 inline constexpr Bilingual kSaveTitle{.italian = "Salva immagine", .english = "Save image"};
 inline constexpr Bilingual kSaveName{.italian = "confronto.png", .english = "comparison.png"};
-inline constexpr Bilingual kEnterInputs{.italian = "Inserire forza e secondi.",
-                                        .english = "Enter strength and seconds."};
+// What is still to be typed, joined as a list: "Enter the strength and the seconds."
+inline constexpr Bilingual kEnter{.italian = "Inserire %1.", .english = "Enter %1."};
+inline constexpr Bilingual kMissing[] = {
+    {.italian = "la forza", .english = "the strength"},
+    {.italian = "i secondi", .english = "the seconds"},
+    {.italian = "il livello Trueshot", .english = "the Trueshot level"},
+};
+inline constexpr Bilingual kAnd{.italian = " e ", .english = " and "};
 
 // The comparison: the crossings written out, the chart's key, axis titles and notes.
 inline constexpr Bilingual kMaximum{.italian = "massimo", .english = "maximum"};
@@ -74,6 +84,11 @@ inline constexpr Bilingual kCrosses{
                "sopra %5 per il %6); sotto, meno.",
     .english = "Above strength %1, %2 deals more over any number of seconds than %3 (%4; above "
                "%5 for the %6); below it, less."};
+inline constexpr Bilingual kCrossesElsewhere{
+    .italian = "Sopra la forza %1, %2 infligge più di %3 in qualunque numero di secondi (%4; il %5 "
+               "si incrocia fuori dall'intervallo del grafico); sotto, meno.",
+    .english = "Above strength %1, %2 deals more over any number of seconds than %3 (%4; the %5 "
+               "crosses outside the chart's range); below it, less."};
 inline constexpr Bilingual kCrossesOnce{
     .italian = "Sopra la forza %1, %2 infligge più di %3 in qualunque numero di secondi (%4); "
                "sotto, meno.",
@@ -106,6 +121,10 @@ inline constexpr Bilingual kNoSeconds{.italian = "Inserire i secondi (un numero 
                                       .english = "Enter the seconds (a number above 0)."};
 inline constexpr Bilingual kNoTotals{.italian = "Nessuna scelta ha totali da tracciare.",
                                      .english = "None of the choices has totals to draw."};
+inline constexpr Bilingual kUndrawableRange{
+    .italian = "Intervallo del grafico troppo stretto per numeri così grandi, o troppo ampio: uso "
+               "%1–%2.",
+    .english = "Chart range too narrow for numbers that large, or too wide: showing %1–%2."};
 inline constexpr Bilingual kBadRange{
     .italian = "Intervallo del grafico non valido (da un numero a uno maggiore): uso %1–%2.",
     .english = "Chart range not valid (from a number to a larger one): showing %1–%2."};

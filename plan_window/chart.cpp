@@ -15,6 +15,8 @@
 namespace harmtally::plan {
 namespace {
 
+constexpr double kMaxTicks = 200;
+
 // 1, 2 or 5 times a power of ten, giving at most `count` steps over `span`.
 double roundStep(double span, double count)
 {
@@ -37,6 +39,19 @@ double totalAlong(const std::vector<Point> &line, double strength)
         return line.back().total;
     const Point &a = *(next - 1), &b = *next;
     return a.total + (b.total - a.total) * (strength - a.strength) / (b.strength - a.strength);
+}
+
+// The multiples of `step` from `first` on, `count` of them; none when there would be more than
+// a chart has room for (a step lost in the size of its ends, or no step at all).
+std::vector<double> steps(double first, double count, double step)
+{
+    std::vector<double> ticks;
+    if (!(count >= 0 && count <= kMaxTicks))
+        return ticks;
+    // Counted apart from the multiple: past 2^53, adding one to a double leaves it unchanged.
+    for (int k = 0; k <= int(count); ++k)
+        ticks.push_back((first + k) * step);
+    return ticks;
 }
 
 } // namespace
@@ -101,19 +116,14 @@ void Chart::layOut()
 
 std::vector<double> Chart::strengthTicks() const
 {
-    std::vector<double> ticks;
-    for (double k = std::ceil(data_.from / strengthStep_); k * strengthStep_ <= data_.to; ++k)
-        ticks.push_back(k * strengthStep_);
-    return ticks;
+    const double first = std::ceil(data_.from / strengthStep_);
+    return steps(first, std::floor(data_.to / strengthStep_) - first, strengthStep_);
 }
 
 std::vector<double> Chart::totalTicks() const
 {
-    std::vector<double> ticks;
-    const double steps = std::round((high_ - low_) / totalStep_);
-    for (double k = 0; k <= steps; ++k)
-        ticks.push_back(low_ + k * totalStep_);
-    return ticks;
+    const double first = std::round(low_ / totalStep_);
+    return steps(first, std::round(high_ / totalStep_) - first, totalStep_);
 }
 
 QPointF Chart::at(double strength, double total) const
@@ -239,8 +249,7 @@ void Chart::paintEvent(QPaintEvent *)
         p.setBrush(ink);
         p.drawEllipse(c, 4.5, 4.5);
         p.setBrush(Qt::NoBrush);
-        const QRectF box(c.x() - fm.horizontalAdvance(dot.label) / 2 - 3, c.y() - 8 - line,
-                         fm.horizontalAdvance(dot.label) + 6, line);
+        const QRectF box = labelBox(dot);
         QColor veil = paper;
         veil.setAlpha(210);
         p.fillRect(box, veil);
@@ -257,12 +266,61 @@ void Chart::paintEvent(QPaintEvent *)
     }
 }
 
+QRectF Chart::labelBox(const Dot &dot) const
+{
+    const QFontMetricsF fm(font());
+    const QPointF c = at(dot.strength, dot.total);
+    const qreal width = fm.horizontalAdvance(dot.label) + 6, height = fm.lineSpacing();
+    // Above the dot, else below it; slid along so that it stays whole within the plot.
+    const qreal top = c.y() - 8 - height >= plot_.top() ? c.y() - 8 - height : c.y() + 8;
+    return {
+        std::clamp(c.x() - width / 2, plot_.left(), std::max(plot_.left(), plot_.right() - width)),
+        std::clamp(top, plot_.top(), std::max(plot_.top(), plot_.bottom() - height)), width,
+        height};
+}
+
+// A picture leaves the window's boxes behind: under the chart, which colour and marker is which
+// choice, and the figures it is drawn for.
 QImage Chart::image()
 {
     forImage_ = true;
-    QImage drawn = grab().toImage();
+    const QImage drawn = grab().toImage();
     forImage_ = false;
-    return drawn;
+    const QFontMetricsF fm(font());
+    const qreal line = fm.lineSpacing() * 1.4;
+    const qreal ratio = drawn.devicePixelRatio();
+    const int extra = int(std::ceil(line * qreal(data_.series.size() + 1) + line / 2));
+    QImage out(drawn.width(), drawn.height() + int(extra * ratio), QImage::Format_ARGB32);
+    out.setDevicePixelRatio(ratio);
+    const QColor ink = palette().color(QPalette::Text), paper = palette().color(QPalette::Base);
+    out.fill(paper);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawImage(0, 0, drawn);
+    p.setFont(font());
+    qreal y = drawn.height() / ratio + line / 2;
+    QStringList key;
+    for (const Series &s : data_.series) {
+        const QColor colour = slotColour(s.slot);
+        const qreal x = plot_.left();
+        p.setPen(QPen(colour, 2));
+        p.drawLine(QPointF(x, y), QPointF(x + 36, y));
+        p.setPen(QPen(paper, 1.2));
+        p.setBrush(colour);
+        drawMarker(p, slotMarker(s.slot), QPointF(x + 18, y), 9);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(ink);
+        p.drawText(QPointF(x + 46, y + fm.ascent() / 2 - 1), s.name);
+        key << markerSign(s.slot) + u' ' + s.name;
+        y += line;
+    }
+    p.setPen(ink);
+    p.drawText(QPointF(plot_.left(), y + fm.ascent() / 2 - 1), data_.figures);
+    p.end();
+    // The same words for whoever reads the file rather than looks at it.
+    out.setText(QStringLiteral("Title"), data_.yTitle);
+    out.setText(QStringLiteral("Description"), (key << data_.figures).join(u'\n'));
+    return out;
 }
 
 void Chart::keyPressEvent(QKeyEvent *event)

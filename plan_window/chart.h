@@ -32,7 +32,12 @@ public:
     std::vector<double> strengthTicks() const;
     std::vector<double> totalTicks() const;
 
-    // The chart as drawn, without the focus frame: what "Save image" writes.
+    // Where the plot sits, and where a crossing's label goes: whole within the plot.
+    QRectF plotArea() const { return plot_; }
+    QRectF labelBox(const Dot &dot) const;
+
+    // The chart as drawn, without the focus frame, with a key of the choices' names and the
+    // figures typed under it: what "Save image" writes.
     QImage image();
 
     QSize sizeHint() const override { return {600, 290}; }

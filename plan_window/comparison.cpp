@@ -1,5 +1,6 @@
 #include "plan_window/comparison.h"
 
+#include "catalogue/bows.h"
 #include "core/numbers.h"
 #include "plan_window/captions.h"
 
@@ -19,6 +20,7 @@ using ranking::Column;
 constexpr std::size_t kFirstRankingColumn = std::size_t(Column::Requirement);
 static_assert(std::size_t(Column::TotalMax) - kFirstRankingColumn == std::size_t(Figure::TotalMax));
 
+// "%1" is where the seconds go: "over 10 s", or "over the seconds" while none are typed.
 constexpr Bilingual kCaptions[kFigureCount] = {
     {.italian = "Requisito di forza", .english = "Strength requirement"},
     {.italian = "Colpi al minuto", .english = "Hits per minute"},
@@ -26,23 +28,22 @@ constexpr Bilingual kCaptions[kFigureCount] = {
     {.italian = "Danno base massimo", .english = "Base maximum"},
     {.italian = "Minimo per colpo", .english = "Minimum per hit"},
     {.italian = "Massimo per colpo", .english = "Maximum per hit"},
-    {.italian = "Minimo in %1 s", .english = "Minimum over %1 s"},
-    {.italian = "Massimo in %1 s", .english = "Maximum over %1 s"},
-    {.italian = "Massimo in %1 s, rispetto alla 1ª", .english = "Maximum over %1 s, vs first"},
-    {.italian = "Massimo in %1 s, rispetto alla 1ª (%)",
-     .english = "Maximum over %1 s, vs first (%)"},
-    {.italian = "Minimo in %1 s, rispetto alla 1ª", .english = "Minimum over %1 s, vs first"},
-    {.italian = "Minimo in %1 s, rispetto alla 1ª (%)",
-     .english = "Minimum over %1 s, vs first (%)"},
+    {.italian = "Minimo %1", .english = "Minimum %1"},
+    {.italian = "Massimo %1", .english = "Maximum %1"},
+    {.italian = "Massimo %1, rispetto alla 1ª", .english = "Maximum %1, vs first"},
+    {.italian = "Massimo %1, rispetto alla 1ª (%)", .english = "Maximum %1, vs first (%)"},
+    {.italian = "Minimo %1, rispetto alla 1ª", .english = "Minimum %1, vs first"},
+    {.italian = "Minimo %1, rispetto alla 1ª (%)", .english = "Minimum %1, vs first (%)"},
     {.italian = "Un punto di forza in più, per colpo",
      .english = "One more strength point, per hit"},
-    {.italian = "Un punto di forza in più, in %1 s",
-     .english = "One more strength point, over %1 s"},
+    {.italian = "Un punto di forza in più, %1", .english = "One more strength point, %1"},
 };
 
+// The main window refuses exactly "0" as an entry not made yet, and computes a zero written any
+// other way: a cursor at 0 is a strength of the chart like any other.
 ranking::Inputs inputsAt(const Pick &pick, const QString &strength, const PlanInputs &in)
 {
-    return {pick.mode, strength, in.seconds, in.level};
+    return {pick.mode, strength == u"0" ? QStringLiteral("00") : strength, in.seconds, in.level};
 }
 
 const QString &cell(const ranking::Row &row, Column column)
@@ -67,19 +68,10 @@ std::optional<Totals> totalsAt(const Pick &pick, const QString &strength, const 
     return Totals{*min, *max};
 }
 
-// Same, at a strength given as a number. The main window refuses a strength of exactly "0";
-// there the line goes on straight from the points at 1 and 2.
 std::optional<Totals> totalsAt(const Pick &pick, double strength, const PlanInputs &in,
                                const QLocale &locale)
 {
-    const QString written = text(strength, locale);
-    if (written != u"0")
-        return totalsAt(pick, written, in, locale);
-    const auto one = totalsAt(pick, text(1, locale), in, locale);
-    const auto two = totalsAt(pick, text(2, locale), in, locale);
-    if (!one || !two)
-        return std::nullopt;
-    return Totals{one->min - (two->min - one->min), one->max - (two->max - one->max)};
+    return totalsAt(pick, text(strength, locale), in, locale);
 }
 
 void fillColumn(ChoiceColumn &column, const ChoiceColumn *first, const PlanInputs &in,
@@ -157,10 +149,21 @@ QString levelSentence(const ChoiceColumn &a, const ChoiceColumn &b, Language lan
 
 } // namespace
 
+bool needsLevel(const Pick &pick)
+{
+    return pick.mode == Mode::Bow && arrowKinds()[pick.arrowKind].levelRule;
+}
+
 QString caption(Figure figure, const QString &seconds, Language language)
 {
     const QString words = kCaptions[std::size_t(figure)].in(language);
-    return words.contains(u"%1") ? words.arg(seconds.trimmed()) : words;
+    return words.contains(u"%1") ? words.arg(overSeconds(seconds, language)) : words;
+}
+
+QString overSeconds(const QString &seconds, Language language)
+{
+    return seconds.trimmed().isEmpty() ? kOverTheSeconds.in(language)
+                                       : kOverSeconds.in(language).arg(seconds.trimmed());
 }
 
 std::pair<double, double> defaultRange(const std::vector<Pick> &picks, const QLocale &locale)
@@ -190,20 +193,35 @@ Comparison compare(const std::vector<Pick> &picks, const PlanInputs &in, Languag
         return typed.trimmed().isEmpty() ? std::optional(fallback) : number(typed, locale);
     };
     const auto from = typedOr(in.from, defaultFrom), to = typedOr(in.to, defaultTo);
-    if (from && to && *from < *to) {
+    // Ticks a whole step apart and points that stay apart need a span that doubles (and the 15
+    // digits the figures are written with) can tell from its ends.
+    const bool ordered = from && to && *from < *to;
+    const bool drawable = ordered && std::isfinite(*to - *from)
+                          && *to - *from >= 1e-9 * std::max({1.0, std::abs(*from), std::abs(*to)});
+    if (drawable) {
         chart.from = *from;
         chart.to = *to;
     } else {
         chart.from = defaultFrom;
         chart.to = defaultTo;
-        out.rangeNote
-            = kBadRange.in(language).arg(text(defaultFrom, locale), text(defaultTo, locale));
+        out.rangeNote = (ordered ? kUndrawableRange : kBadRange)
+                            .in(language)
+                            .arg(text(defaultFrom, locale), text(defaultTo, locale));
     }
     chart.cursor = number(in.strength, locale);
     chart.xTitle = kStrengthTitle.in(language);
     for (const Bilingual &word : kKey)
         chart.key << word.in(language);
     const auto seconds = number(in.seconds, locale);
+    // What a saved picture is for, since it carries no boxes beside it.
+    QStringList figures;
+    if (!in.strength.trimmed().isEmpty())
+        figures << kStrengthFigure.in(language).arg(in.strength.trimmed());
+    if (!in.seconds.trimmed().isEmpty())
+        figures << overSeconds(in.seconds, language);
+    if (!in.level.trimmed().isEmpty() && std::ranges::any_of(picks, needsLevel))
+        figures << kLevelFigure.in(language).arg(in.level.trimmed());
+    chart.figures = figures.join(QStringLiteral(", "));
     chart.yTitle = seconds ? kTotalTitle.in(language).arg(in.seconds.trimmed())
                            : kTotalTitleUntyped.in(language);
 
@@ -217,7 +235,7 @@ Comparison compare(const std::vector<Pick> &picks, const PlanInputs &in, Languag
         if (chart.cursor && *chart.cursor > chart.from && *chart.cursor < chart.to)
             strengths.push_back(*chart.cursor);
         std::ranges::sort(strengths);
-        Series series{slot, {}, {}, reqInside ? req : std::nullopt};
+        Series series{slot, out.columns[slot].name, {}, {}, reqInside ? req : std::nullopt};
         bool whole = true;
         for (double s : strengths) {
             // At the cursor, the strength exactly as typed: the figures the table shows.
@@ -259,17 +277,23 @@ Comparison compare(const std::vector<Pick> &picks, const PlanInputs &in, Languag
             }
 
             const ChoiceColumn &a = out.columns[i], &b = out.columns[j];
-            if (inside(max, chart.from, chart.to) || inside(min, chart.from, chart.to)) {
-                const auto &lead = inside(max, chart.from, chart.to) ? max : min;
-                const auto &other = &lead == &max ? min : max;
+            const bool maxIn = inside(max, chart.from, chart.to);
+            if (maxIn || inside(min, chart.from, chart.to)) {
+                const auto &lead = maxIn ? max : min;
+                const auto &other = maxIn ? min : max;
                 const QString ahead = pickName(lead->ahead), behind = pickName(lead->behind);
                 const QString leadWord = measureWord(lead->measure, language);
-                out.sentences << (other ? kCrosses.in(language).arg(
-                                      text(lead->strength, locale), ahead, behind, leadWord,
-                                      text(other->strength, locale),
-                                      measureWord(other->measure, language))
-                                        : kCrossesOnce.in(language).arg(
-                                            text(lead->strength, locale), ahead, behind, leadWord));
+                const QString at = text(lead->strength, locale);
+                // Only crossings within the range drawn are quoted.
+                if (inside(other, chart.from, chart.to))
+                    out.sentences << kCrosses.in(language).arg(
+                        at, ahead, behind, leadWord, text(other->strength, locale),
+                        measureWord(other->measure, language));
+                else if (other)
+                    out.sentences << kCrossesElsewhere.in(language).arg(
+                        at, ahead, behind, leadWord, measureWord(other->measure, language));
+                else
+                    out.sentences << kCrossesOnce.in(language).arg(at, ahead, behind, leadWord);
                 continue;
             }
             const QString hitsA = a.cells[std::size_t(Figure::HitsPerMinute)];

@@ -50,8 +50,13 @@ enum class Figure {
 };
 inline constexpr std::size_t kFigureCount = std::size_t(Figure::PointTotal) + 1;
 
+// Whether the pick's figures need the Trueshot level.
+bool needsLevel(const Pick &pick);
+
 // The row caption; `seconds` as typed goes into the captions of the totals.
 QString caption(Figure figure, const QString &seconds, Language language);
+// "over 10 s" for the seconds typed, or "over the seconds" while the box is empty.
+QString overSeconds(const QString &seconds, Language language);
 
 struct ChoiceColumn {
     Pick pick;
@@ -69,6 +74,7 @@ struct Point {
 
 struct Series {
     std::size_t slot;       // the choice's place: its colour and marker
+    QString name;           // pickName(), for the key of a saved picture
     std::vector<Point> max; // in strength order, the range's ends included
     std::vector<Point> min;
     std::optional<double> requirement; // marked when within the range
@@ -91,13 +97,14 @@ struct ChartData {
     QString yTitle;
     QStringList key;   // the words of the key: maximum, minimum, requirement, crossing
     QString emptyNote; // said in the chart when there is no line to draw
+    QString figures;   // the strength, seconds and level typed, for a saved picture
 };
 
 struct Comparison {
     std::vector<ChoiceColumn> columns;
     ChartData chart;
     QStringList sentences; // one per pair whose totals cross in the range, or run level
-    QString rangeNote;     // why a typed range was set aside, if it was
+    QString rangeNote;     // why a typed range was set aside (unreadable, or too narrow to draw)
 };
 
 // The range the chart takes when its boxes are empty: 0 to the highest requirement among the

@@ -4,16 +4,16 @@
 #include "plan_window/plan_window.h"
 
 #include "catalogue/bows.h"
+#include "catalogue/melee.h"
+#include "catalogue/names.h"
 #include "plan_window/captions.h"
 #include "plan_window/slot_marks.h"
 
-#include <QCompleter>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringListModel>
 #include <QToolButton>
 
 #include <algorithm>
@@ -25,6 +25,37 @@ using namespace captions;
 namespace {
 
 using ranking::Pick;
+
+QString loose(const QString &name) { return name.simplified().toCaseFolded(); }
+
+// The one row whose name differs from the typed one only in letter case and runs of blanks.
+template <class Rows> std::optional<std::size_t> looseRow(const Rows &rows, const QString &typed)
+{
+    std::optional<std::size_t> found;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (loose(latin1(rows[i].name)) == loose(typed)) {
+            if (found)
+                return std::nullopt;
+            found = i;
+        }
+    return found;
+}
+
+// A name as the shell takes it: as written, or else as looseRow() finds it (a bow and its
+// arrows each so).
+std::optional<Pick> pickTyped(const QString &typed)
+{
+    if (const auto exact = ranking::findPick(typed))
+        return exact;
+    const qsizetype slash = typed.indexOf(u'/');
+    if (slash < 0) {
+        const auto weapon = looseRow(meleeWeapons(), typed);
+        return weapon ? std::optional(Pick{Mode::Melee, *weapon, 0}) : std::nullopt;
+    }
+    const auto bow = looseRow(bows(), typed.first(slash));
+    const auto kind = looseRow(arrowKinds(), typed.sliced(slash + 1));
+    return bow && kind ? std::optional(Pick{Mode::Bow, *bow, *kind}) : std::nullopt;
+}
 
 } // namespace
 
@@ -62,11 +93,11 @@ void PlanWindow::setCatalogue(Mode mode)
     (mode == Mode::Bow ? c_.bows : c_.melee)->setChecked(true);
 }
 
-void PlanWindow::offerInputs(const QString &strength, const QString &seconds, const QString &level)
+void PlanWindow::takeInputs(const QString &strength, const QString &seconds, const QString &level)
 {
     for (auto [box, typed] : {std::pair{c_.strength, strength}, std::pair{c_.seconds, seconds},
                               std::pair{c_.level, level}})
-        if (box->text().isEmpty())
+        if (!typed.isEmpty())
             box->setText(typed);
 }
 
@@ -75,20 +106,11 @@ void PlanWindow::addTyped()
     const QString typed = c_.name->text();
     if (typed.trimmed().isEmpty())
         return;
-    std::optional<Pick> pick = ranking::findPick(typed);
+    const std::optional<Pick> pick = pickTyped(typed);
     if (!pick) {
-        // The completion offers every name; a name typed in another case is still meant.
-        const QStringList names
-            = static_cast<QStringListModel *>(c_.name->completer()->model())->stringList();
-        const auto same = std::ranges::find_if(names, [&](const QString &name) {
-            return name.compare(typed.trimmed(), Qt::CaseInsensitive) == 0;
-        });
-        if (same != names.end())
-            pick = ranking::findPick(*same);
-    }
-    if (!pick) {
-        note_
-            = (findBow(typed.trimmed()) ? kBowAlone : kUnknown).in(language_).arg(typed.trimmed());
+        const auto bow = looseRow(bows(), typed);
+        note_ = bow ? kBowAlone.in(language_).arg(latin1(bows()[*bow].name))
+                    : kUnknown.in(language_).arg(typed.trimmed());
         showStatus();
         return;
     }
@@ -114,7 +136,7 @@ void PlanWindow::showChoices()
         delete item->widget();
         delete item;
     }
-    QWidget *previous = c_.add;
+    QWidget *previous = c_.saveImage;
     for (std::size_t slot = 0; slot < picks_.size(); ++slot) {
         const QString name = pickName(picks_[slot]);
         auto *chip = new QWidget;

@@ -58,10 +58,15 @@ void PlanWindow::saveImage()
     showStatus();
 }
 
+// The dialog adds ".png" to a name typed without it before it looks for the file, so that it
+// asks before replacing the file that is finally written.
 QString PlanWindow::askSaveFileName()
 {
-    return QFileDialog::getSaveFileName(this, kSaveTitle.in(language_), kSaveName.in(language_),
-                                        QStringLiteral("PNG (*.png)"));
+    QFileDialog dialog(this, kSaveTitle.in(language_), kSaveName.in(language_),
+                       QStringLiteral("PNG (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 } // namespace harmtally::plan

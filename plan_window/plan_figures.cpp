@@ -11,6 +11,8 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 
 namespace harmtally::plan {
 
@@ -35,6 +37,7 @@ void PlanWindow::showTable()
             c_.table->setItem(int(f), int(col), item);
         }
     }
+    arrangeTable();
 }
 
 // Every value at the cursor, which is the typed strength: the table's own figures.
@@ -48,7 +51,7 @@ void PlanWindow::showReadout()
     QString html = comparison_.chart.cursor
                        ? say(kAtStrength).arg(c_.strength->text().trimmed().toHtmlEscaped())
                        : say(kNoCursor);
-    const QString seconds = c_.seconds->text().trimmed().toHtmlEscaped();
+    const QString over = overSeconds(c_.seconds->text(), language_).toHtmlEscaped();
     for (std::size_t slot = 0; slot < comparison_.columns.size(); ++slot) {
         const ChoiceColumn &column = comparison_.columns[slot];
         const auto cell = [&](Figure f) {
@@ -57,9 +60,12 @@ void PlanWindow::showReadout()
         };
         html += QStringLiteral("<p><span style=\"color:%1\">%2</span> <b>%3</b><br>")
                     .arg(slotColour(slot).name(), markerSign(slot), column.name.toHtmlEscaped());
-        html += say(kOverSeconds).arg(seconds, cell(Figure::TotalMin), cell(Figure::TotalMax))
-                + QStringLiteral("<br>")
-                + say(kPerHit).arg(cell(Figure::HitMin), cell(Figure::HitMax));
+        // Minimum to maximum, as the main window lists them.
+        const auto span = [&](const QString &what, Figure min, Figure max) {
+            return QStringLiteral("%1: %2 – %3").arg(what, cell(min), cell(max));
+        };
+        html += span(over, Figure::TotalMin, Figure::TotalMax) + QStringLiteral("<br>")
+                + span(say(kPerHit), Figure::HitMin, Figure::HitMax);
         if (!column.refusal.isEmpty() && comparison_.chart.cursor)
             html += QStringLiteral("<br><i>%1</i>").arg(column.refusal.toHtmlEscaped());
         html += QStringLiteral("</p>");
@@ -74,13 +80,24 @@ void PlanWindow::showStatus()
         said << note_;
     if (!comparison_.rangeNote.isEmpty())
         said << comparison_.rangeNote;
-    // Half-typed inputs are not a mistake yet: a hint, not the main window's refusal.
+    // Half-typed inputs are not a mistake yet: a hint naming what is missing, not the main
+    // window's refusal.
     const auto refused = std::ranges::find_if(
         comparison_.columns, [](const ChoiceColumn &c) { return !c.refusal.isEmpty(); });
-    if (refused != comparison_.columns.end())
-        said << (c_.strength->text().trimmed().isEmpty() || c_.seconds->text().trimmed().isEmpty()
-                     ? kEnterInputs.in(language_)
-                     : refused->name + QStringLiteral(": ") + refused->refusal);
+    if (refused != comparison_.columns.end()) {
+        QStringList missing;
+        const bool level = std::ranges::any_of(picks_, needsLevel);
+        for (std::size_t i = 0; i < std::size(kMissing); ++i) {
+            const QLineEdit *box = std::array{c_.strength, c_.seconds, c_.level}[i];
+            if ((box != c_.level || level) && box->text().trimmed().isEmpty())
+                missing << kMissing[i].in(language_);
+        }
+        const QString last = missing.isEmpty() ? QString() : missing.takeLast();
+        said << (last.isEmpty()      ? refused->name + QStringLiteral(": ") + refused->refusal
+                 : missing.isEmpty() ? kEnter.in(language_).arg(last)
+                                     : kEnter.in(language_).arg(missing.join(QStringLiteral(", "))
+                                                                + kAnd.in(language_) + last));
+    }
     c_.status->setText(said.join(QStringLiteral(" — ")));
 }
 

@@ -18,12 +18,14 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -40,11 +42,6 @@ using ranking::Pick;
 
 QString spoken(const QString &caption) { return QString(caption).remove(u'&').remove(u':'); }
 
-bool needsLevel(const Pick &pick)
-{
-    return pick.mode == Mode::Bow && arrowKinds()[pick.arrowKind].levelRule;
-}
-
 } // namespace
 
 PlanWindow::PlanWindow(Language language, const QLocale &locale, toolkit::MessageSink sink)
@@ -58,7 +55,7 @@ PlanWindow::PlanWindow(Language language, const QLocale &locale, toolkit::Messag
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowIcon(toolkit::programIcon());
     // Room for the chart and the table, within the screen's room.
-    resize(QSize(1040, 820).boundedTo(screen()->availableGeometry().size() - QSize(40, 60)));
+    resize(QSize(1040, 820).boundedTo(screen()->availableGeometry().size()));
     buildControls();
     setLanguage(language);
 }
@@ -159,9 +156,9 @@ void PlanWindow::buildControls()
     bandsLayout->addWidget(c_.takeBand, 0, Qt::AlignRight);
     bandsBox->setObjectName(QStringLiteral("bestAtEachStrength"));
 
-    auto *lower = new QHBoxLayout;
-    lower->addWidget(c_.table, 5);
-    lower->addWidget(bandsBox, 3);
+    lower_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    lower_->addWidget(c_.table, 5);
+    lower_->addWidget(bandsBox, 3);
 
     c_.status = new QLabel;
     c_.status->setWordWrap(true);
@@ -169,14 +166,26 @@ void PlanWindow::buildControls()
     c_.status->setMinimumHeight(2 * c_.status->fontMetrics().lineSpacing());
     c_.status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *layout = new QVBoxLayout(this);
+    // On a screen smaller than what the contents need, the window still fits it, as every
+    // window does, and its contents scroll.
+    content_ = new QWidget;
+    auto *scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto *layout = new QVBoxLayout(content_);
     layout->addLayout(choices);
     layout->addLayout(chips_);
     layout->addLayout(inputs);
     layout->addLayout(drawing, 3);
     layout->addWidget(c_.sentences);
-    layout->addLayout(lower, 3);
+    layout->addLayout(lower_, 3);
     layout->addWidget(c_.status);
+    scroll->setWidget(content_);
+    content_->installEventFilter(this);
 
     connect(c_.name, &QLineEdit::returnPressed, this, &PlanWindow::addTyped);
     connect(c_.add, &QPushButton::clicked, this, &PlanWindow::addTyped);
@@ -188,13 +197,61 @@ void PlanWindow::buildControls()
     connect(c_.chart, &Chart::cursorAsked, this, &PlanWindow::moveCursor);
     connect(c_.copy, &QPushButton::clicked, this, &PlanWindow::copyTable);
     connect(c_.saveImage, &QPushButton::clicked, this, &PlanWindow::saveImage);
-    connect(c_.bows, &QRadioButton::toggled, this, &PlanWindow::recompute);
-    connect(c_.byMinimum, &QCheckBox::toggled, this, &PlanWindow::recomputeBands);
+    connect(c_.name, &QLineEdit::textEdited, this, [this] {
+        note_.clear();
+        showStatus();
+    });
+    connect(c_.bows, &QRadioButton::toggled, this, [this] {
+        note_.clear();
+        recompute();
+    });
+    connect(c_.byMinimum, &QCheckBox::toggled, this, [this] {
+        note_.clear();
+        recomputeBands();
+        showStatus();
+    });
     connect(c_.takeBand, &QPushButton::clicked, this, &PlanWindow::takeBand);
     connect(c_.bands, &QListWidget::itemActivated, this, &PlanWindow::takeBand);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             &PlanWindow::copyTable);
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+    // A box with nothing selected has nothing of its own to copy: Ctrl+C copies the table.
+    for (QWidget *box : {static_cast<QWidget *>(c_.name), static_cast<QWidget *>(c_.strength),
+                         static_cast<QWidget *>(c_.seconds), static_cast<QWidget *>(c_.level),
+                         static_cast<QWidget *>(c_.from), static_cast<QWidget *>(c_.to),
+                         static_cast<QWidget *>(c_.sentences)})
+        box->installEventFilter(this);
+
+    // Top to bottom, each row from left to right (the chips' buttons join as they come).
+    QWidget *order[] = {c_.name,  c_.add,  c_.copy,      c_.saveImage, c_.strength,  c_.seconds,
+                        c_.level, c_.from, c_.to,        c_.chart,     c_.sentences, c_.table,
+                        c_.melee, c_.bows, c_.byMinimum, c_.bands,     c_.takeBand};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+bool PlanWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == content_ && event->type() == QEvent::Resize)
+        arrangeTable();
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        const auto *box = qobject_cast<QLineEdit *>(watched);
+        const auto *label = qobject_cast<QLabel *>(watched);
+        if ((box && !box->hasSelectedText()) || (label && !label->hasSelectedText())) {
+            event->ignore(); // not the box's: the window's Ctrl+C takes it
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Escape closes the window once whatever it opened (the completion's list) has taken its own.
+void PlanWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void PlanWindow::setLanguage(Language language)
@@ -215,7 +272,8 @@ void PlanWindow::setLanguage(Language language)
     c_.saveImage->setText(say(kSave));
     c_.chart->setAccessibleName(say(kChartName));
     c_.table->setAccessibleName(say(kTableName));
-    c_.sentences->setAccessibleName(say(kSentencesName));
+    // Its name is the sentences themselves, which a screen reader reads out.
+    c_.sentences->setAccessibleDescription(say(kSentencesName));
     static_cast<QGroupBox *>(c_.bands->parentWidget())->setTitle(say(kBandsTitle));
     c_.bands->setAccessibleName(say(kBandsTitle));
     c_.melee->setText(say(kMelee));
@@ -257,6 +315,19 @@ void PlanWindow::recompute()
             c_.bands->setCurrentRow(int(band - bands_.begin()));
     }
 }
+
+// The table beside the best at each strength while it has room there for every figure whole,
+// else above it across the window.
+void PlanWindow::arrangeTable()
+{
+    const int needed = c_.table->verticalHeader()->sizeHint().width()
+                       + c_.table->columnCount() * 12 * c_.table->fontMetrics().averageCharWidth()
+                       + 2 * c_.table->frameWidth() + 20;
+    lower_->setDirection(content_->width() * 5 / 8 >= needed ? QBoxLayout::LeftToRight
+                                                             : QBoxLayout::TopToBottom);
+}
+
+QSize PlanWindow::leastSize() const { return content_->minimumSizeHint(); }
 
 void PlanWindow::moveCursor(double strength) { c_.strength->setText(text(strength, locale_)); }
 

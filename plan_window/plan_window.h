@@ -17,6 +17,7 @@
 #include <functional>
 #include <vector>
 
+class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QHBoxLayout;
@@ -48,8 +49,12 @@ public:
     const std::vector<ranking::Pick> &picks() const { return picks_; }
     // The catalogue whose best choice at each strength is listed.
     void setCatalogue(Mode mode);
-    // Types the strength, seconds and Trueshot level into the boxes still empty.
-    void offerInputs(const QString &strength, const QString &seconds, const QString &level);
+    // Types the strength, seconds and Trueshot level given into their boxes; an empty one
+    // leaves its box as it is.
+    void takeInputs(const QString &strength, const QString &seconds, const QString &level);
+
+    // The size its contents need to be seen without scrolling.
+    QSize leastSize() const;
 
     // Where "Save image" writes; an empty name cancels. A save dialog unless replaced.
     void setFileNameAsker(std::function<QString()> ask) { askFileName_ = std::move(ask); }
@@ -84,6 +89,10 @@ public:
     // Writes the chart as a PNG where the asker says; a failure is said in the error box.
     void saveImage();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildControls();
     void addTyped();
@@ -92,6 +101,7 @@ private:
     void recomputeBands();
     void showChoices();
     void showTable();
+    void arrangeTable();
     void showReadout();
     void showStatus();
     void takeBand();
@@ -106,7 +116,10 @@ private:
     Comparison comparison_;
     std::vector<ranking::Band> bands_;
     Controls c_{};
-    QHBoxLayout *chips_ = nullptr; // one per choice: its marker, name and remove button
+    QWidget *content_ = nullptr; // every control, scrolled when the window is smaller
+    QHBoxLayout *chips_ = nullptr;
+    QBoxLayout *lower_ = nullptr; // the table and the best at each strength // one per choice: its
+                                  // marker, name and remove button
     QLabel *nameLabel_ = nullptr;
     std::vector<QLabel *> inputLabels_; // strength, seconds, level, from, to
     QString bandsFor_;                  // the inputs the bands were found for

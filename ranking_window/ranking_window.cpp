@@ -142,7 +142,8 @@ void RankingWindow::compareSelection()
     std::vector<Pick> picks;
     for (const QModelIndex &index : selected)
         picks.push_back(pickAt(source_->mode(), proxy_->rowAt(index.row()).order));
-    setNote(compare_(picks));
+    setNote(compare_(picks,
+                     {source_->mode(), c_.strength->text(), c_.seconds->text(), c_.level->text()}));
 }
 
 void RankingWindow::escape()

@@ -47,9 +47,10 @@ class RankingWindow : public QWidget {
 public:
     // Returns an empty text when the choice was taken, or the reason it was not.
     using Offer = std::function<QString(const Choice &)>;
-    // The rows to compare (Ctrl+G, the right-click "Compare"): an empty text when they went to
-    // the compare and plan window, or the reason they did not.
-    using Compare = std::function<QString(const std::vector<Pick> &)>;
+    // The rows to compare (Ctrl+G, the right-click "Compare"), with the figures they are ranked
+    // for: an empty text when they went to the compare and plan window, or the reason they did
+    // not.
+    using Compare = std::function<QString(const std::vector<Pick> &, const Inputs &)>;
 
     // language: the one last applied in the language window; locale: the one figures are read
     // and written in; sink: where a failed export is reported.

@@ -337,6 +337,7 @@ void TestPlanWindow::bandsAndTable()
     type(c.strength, "40");
     type(c.seconds, "30");
     const auto copied = [&](QWidget *from) {
+        QGuiApplication::clipboard()->clear();
         from->setFocus();
         QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier);
         return QGuiApplication::clipboard()->text();
@@ -399,22 +400,17 @@ void TestPlanWindow::rangesDrawn_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<bool>("taken"); // else refused, and the default drawn
-    QTest::newRow("the default") << ""
-                                 << "" << true;
-    QTest::newRow("crossings at both ends") << "92"
-                                            << "112" << true;
-    QTest::newRow("a thousandth") << "0"
-                                  << "0.001" << true;
-    QTest::newRow("huge") << "-1e300"
-                          << "1e300" << true;
-    QTest::newRow("too wide for a double") << "-1e308"
-                                           << "1e308" << false;
-    QTest::newRow("too narrow at 1000") << "1000"
-                                        << "1000.0000000000001" << false;
-    QTest::newRow("too narrow at 1E+16") << "10000000000000000"
-                                         << "10000000000000010" << false;
-    QTest::newRow("backwards") << "50"
-                               << "10" << false;
+    // clang-format off
+    QTest::newRow("the default") << "" << "" << true;
+    QTest::newRow("crossings at both ends") << "92" << "112" << true;
+    QTest::newRow("a thousandth") << "0" << "0.001" << true;
+    QTest::newRow("a ten-millionth of its ends") << "1000" << "1000.0001" << true;
+    QTest::newRow("huge") << "-1e300" << "1e300" << true;
+    QTest::newRow("too wide for a double") << "-1e308" << "1e308" << false;
+    QTest::newRow("too narrow at 1000") << "1000" << "1000.0000000000001" << false;
+    QTest::newRow("too narrow at 1E+16") << "10000000000000000" << "10000000000000010" << false;
+    QTest::newRow("backwards") << "50" << "10" << false;
+    // clang-format on
 }
 
 // Any range the boxes accept draws at once, with a bounded number of ticks, or is refused with
@@ -619,10 +615,12 @@ void TestPlanWindow::openedByCtrlG()
     type(form, Form1Control::Combo1, "Rusted Dirk");
     type(form, Form1Control::Text2, "55");
     type(form, Form1Control::Text6, "30");
+    type(plan->controls().level, "9"); // none typed in the main window: kept
     QApplication::setActiveWindow(&form);
     QTest::keyClick(&form, Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(plan->picks(), picksNamed({"Polished Hand Axe+3", "Rusted Dirk"}));
-    QCOMPARE(plan->controls().strength->text() + plan->controls().seconds->text(), "5530");
+    const auto &typed = plan->controls();
+    QCOMPARE(typed.strength->text() + typed.seconds->text() + typed.level->text(), "55309");
     form.applyLanguage(Language::English);
     QCOMPARE(plan->windowTitle(), QString("Compare and plan"));
     QCOMPARE(recorder.messages, QStringList());

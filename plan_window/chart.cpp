@@ -172,8 +172,11 @@ void Chart::paintEvent(QPaintEvent *)
                data_.yTitle);
     p.restore();
 
-    // The key to the drawing, above it.
-    qreal x = plot_.left();
+    // The key to the drawing, above it; moved left as far as a narrow chart needs.
+    qreal keyWidth = 0;
+    for (const QString &word : data_.key)
+        keyWidth += 30 + fm.horizontalAdvance(word) + 18;
+    qreal x = std::max(4.0, std::min(plot_.left(), width() - keyWidth));
     const qreal keyY = line * 0.8;
     const auto key = [&](const QString &words, auto draw) {
         draw(QPointF(x, keyY));

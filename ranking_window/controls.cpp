@@ -64,6 +64,8 @@ void RankingWindow::buildControls()
     c_.table->horizontalHeader()->setSortIndicator(int(kDefaultSortColumn), kDefaultSortOrder);
     c_.table->setSortingEnabled(true);
     c_.table->installEventFilter(this);
+    for (QLineEdit *box : {c_.strength, c_.seconds, c_.level, c_.search, c_.goalValue})
+        box->installEventFilter(this);
 
     auto *inputs = new QHBoxLayout;
     inputs->addWidget(c_.melee);

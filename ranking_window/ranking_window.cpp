@@ -29,7 +29,7 @@ RankingWindow::RankingWindow(Language language, const QLocale &locale, toolkit::
     , locale_(locale)
     , sink_(std::move(sink))
     , offer_(std::move(offer))
-    , askFileName_([this] { return askSaveFileName(); })
+    , askFileName_([this] { return askExportTarget(); })
     , source_(new RankingTableModel(locale, this))
     , proxy_(new RankingProxyModel(source_, this))
 {
@@ -95,6 +95,7 @@ void RankingWindow::fitColumns()
 
 void RankingWindow::refilter()
 {
+    note_.clear(); // what the last action did, no longer news
     proxy_->setFilter(c_.search->text(), number(c_.strength->text(), locale_),
                       c_.wieldable->isChecked());
     showStatus();
@@ -158,6 +159,14 @@ void RankingWindow::escape()
 // nor its activated() signal means "take this row".
 bool RankingWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Ctrl+C in a text box with nothing selected in it copies the table, as the player sees it.
+    if (auto *box = qobject_cast<QLineEdit *>(watched);
+        box && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)
+        && !box->hasSelectedText()) {
+        copyRows(false);
+        return true;
+    }
     if (watched != c_.table)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
@@ -168,7 +177,7 @@ bool RankingWindow::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->matches(QKeySequence::Copy)) {
-            copySelection();
+            copyRows(true);
             return true;
         }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

@@ -8,15 +8,22 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <QXmlStreamReader>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -32,29 +39,31 @@ private slots:
     {
         offered.clear();
         errors.clear();
-        window = std::make_unique<RankingWindow>(
-            Language::Italian, italian, [this](QWidget *, const QString &e) { errors << e; },
-            [this](const Choice &c) {
-                offered << c;
-                return reason;
-            });
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        open(italian);
     }
     void cleanup() { window.reset(); }
 
     // A goal adds its columns, each cell the engine's answer for its row, ranked least first by
-    // a click with the unknown last; no goal takes them away.
+    // a click with the unknown last; no goal takes them away. Switched after the goal, "only what
+    // I can wield" is answered too: a goal of 30 per hit is met below many a requirement.
+    void goals_data()
+    {
+        QTest::addColumn<bool>("wieldable");
+        QTest::newRow("every row") << false;
+        QTest::newRow("only what I can wield") << true;
+    }
+
     void goals()
     {
+        QFETCH(bool, wieldable);
         const auto &c = window->controls();
-        c.wieldable->setChecked(false);
+        c.wieldable->setChecked(!wieldable);
         c.strength->setText("100");
         c.seconds->setText("60");
         c.goal->setCurrentIndex(int(GoalKind::FoeHealth));
-        c.goalValue->setText("150");
+        c.goalValue->setText("30");
         c.goal->setCurrentIndex(int(GoalKind::HitAtLeast));
+        c.wieldable->setChecked(wieldable);
         const int first = int(kColumnCount);
         QCOMPARE(window->model().columnCount(), first + 2);
         QHeaderView *header = c.table->horizontalHeader();
@@ -62,8 +71,9 @@ private slots:
                           {header->sectionViewportPosition(first) + 5, header->height() / 2});
         double last = -1;
         for (int r = 0; r < window->model().rowCount(); ++r) {
-            const auto needed = strengthNeeded(pickAt(Mode::Melee, row(r).order), Goal::HitAtLeast,
-                                               150, {Mode::Melee, "100", "60", ""}, false, italian);
+            const auto needed
+                = strengthNeeded(pickAt(Mode::Melee, row(r).order), Goal::HitAtLeast, 30,
+                                 {Mode::Melee, "100", "60", ""}, wieldable, italian);
             QCOMPARE(window->model().index(r, first).data().toString(),
                      needed ? text(*needed, italian) : "");
             QVERIFY(needed.value_or(1e9) >= last);
@@ -223,7 +233,7 @@ private slots:
         QTest::addColumn<QString>("name"); // as typed in the save dialog
         QTest::addColumn<int>("room");     // bytes a file may grow to; 0: no limit
         QTest::addColumn<QString>("reason");
-        QTest::newRow("written, .csv added") << "out" << 0 << QString();
+        QTest::newRow("written") << "out.csv" << 0 << QString();
         QTest::newRow("disk full, in the last flush") << "out.csv" << 100 << "File too large";
         QTest::newRow("no such folder") << "missing/out.csv" << 0 << "No such file or directory";
     }
@@ -242,7 +252,9 @@ private slots:
         QFile old(dir.filePath("out.csv"));
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
         old.close();
-        window->setFileNameAsker([&] { return dir.filePath(name); });
+        window->setFileNameAsker([&] {
+            return ExportTarget{dir.filePath(name), CsvFormat::Program};
+        });
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit was{};
         getrlimit(RLIMIT_FSIZE, &was);
@@ -253,7 +265,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &was);
 
         QVERIFY(old.open(QIODevice::ReadOnly));
-        const QString path = dir.filePath(name.endsWith(".csv") ? name : name + ".csv");
+        const QString path = dir.filePath(name);
         QCOMPARE(errors.size(), int(!reason.isEmpty()));
         if (reason.isEmpty()) {
             QCOMPARE(QString::fromUtf8(old.readAll()),
@@ -262,27 +274,33 @@ private slots:
                 QString("Esportate %1 righe in %2").arg(window->model().rowCount()).arg(path)));
         } else {
             QCOMPARE(old.readAll(), "old");
-            QCOMPARE(errors[0], "Esportazione in " + path + " non riuscita: " + reason);
-            QVERIFY(c.status->text().endsWith(errors[0]));
+            const QString failed = "Esportazione in " + path + " non riuscita: " + reason;
+            QCOMPARE(errors[0], failed + "/Could not export to " + path + ": " + reason);
+            QVERIFY(c.status->text().endsWith(failed));
         }
     }
 
     // Copy and export write the goal's columns after the ranking's (here of the two rows found),
-    // unknown cells empty: the copy as the table shows them, the file with the command line's keys.
+    // unknown cells empty: the copy as the table shows them, the file for programs with the command
+    // line's keys, the file for a spreadsheet with the captions and figures of an Italian one.
     void writesTheGoalColumns_data()
     {
         QTest::addColumn<GoalKind>("goal");
         QTest::addColumn<QString>("copied");
         QTest::addColumn<QString>("exported");
+        QTest::addColumn<QString>("spreadsheet");
         // clang-format off
         const QString tsv[] = {"Arma\tReq.\tColpi/min\tMin base\tMax base\tMin colpo\tMax colpo\tMin totale\tMax totale\t", "\nGoblin Blade\t53\t60\t22\t31\t31,5\t40,5\t1890\t2430\t", "\nGoblin Slayer\t97\t\t32\t62\t32,7\t62,7\t\t\t"};
         const QString csv[] = {"name,requirement,hitsPerMinute,baseMin,baseMax,hitMin,hitMax,totalMin,totalMax,", "\r\nGoblin Blade,53,60,22,31,31.5,40.5,1890,2430,", "\r\nGoblin Slayer,97,,32,62,32.7,62.7,,,"};
+        const QString sheet[] = {"\uFEFFArma;Req.;Colpi/min;Min base;Max base;Min colpo;Max colpo;Min totale;Max totale;", "\r\nGoblin Blade;53;60;22;31;\"31,5\";\"40,5\";1890;2430;", "\r\nGoblin Slayer;97;;32;62;\"32,7\";\"62,7\";;;"};
         QTest::newRow("every hit at least 60") << GoalKind::HitAtLeast
             << tsv[0] + "Forza necessaria\tPiù di ora" + tsv[1] + "243\t142,5" + tsv[2] + "237\t136,5\n"
-            << csv[0] + "strengthNeeded,strengthMoreThanNow" + csv[1] + "243,142.5" + csv[2] + "237,136.5\r\n";
+            << csv[0] + "strengthNeeded,strengthMoreThanNow" + csv[1] + "243,142.5" + csv[2] + "237,136.5\r\n"
+            << sheet[0] + "Forza necessaria;Più di ora" + sheet[1] + "243;\"142,5\"" + sheet[2] + "237;\"136,5\"\r\n";
         QTest::newRow("a foe with 283,5, no seconds without hits per minute") << GoalKind::FoeHealth
             << tsv[0] + "Colpi, al meglio\tColpi, al peggio\tSecondi, al meglio\tSecondi, al peggio" + tsv[1] + "7\t9\t7\t9" + tsv[2] + "5\t9\t\t\n"
-            << csv[0] + "hitsToDefeatBest,hitsToDefeatWorst,secondsToDefeatBest,secondsToDefeatWorst" + csv[1] + "7,9,7,9" + csv[2] + "5,9,,\r\n";
+            << csv[0] + "hitsToDefeatBest,hitsToDefeatWorst,secondsToDefeatBest,secondsToDefeatWorst" + csv[1] + "7,9,7,9" + csv[2] + "5,9,,\r\n"
+            << sheet[0] + "\"Colpi, al meglio\";\"Colpi, al peggio\";\"Secondi, al meglio\";\"Secondi, al peggio\"" + sheet[1] + "7;9;7;9" + sheet[2] + "5;9;;\r\n";
         // clang-format on
     }
 
@@ -299,11 +317,142 @@ private slots:
         QTest::keyClick(c.table, Qt::Key_C, Qt::ControlModifier);
         QTEST(QGuiApplication::clipboard()->text(), "copied");
         QTemporaryDir dir;
-        window->setFileNameAsker([&] { return dir.filePath("goal.csv"); });
-        c.exportCsv->click();
-        QFile file(dir.filePath("goal.csv"));
+        const auto exported = [&](CsvFormat format) {
+            window->setFileNameAsker([&] {
+                return ExportTarget{dir.filePath("goal.csv"), format};
+            });
+            c.exportCsv->click();
+            QFile file(dir.filePath("goal.csv"));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        QTEST(exported(CsvFormat::Program), "exported");
+        QTEST(exported(CsvFormat::Spreadsheet), "spreadsheet");
+    }
+
+    // The save dialog adds ".csv" to a name typed without it before it asks whether to replace
+    // the file there; a file is replaced only when the player says yes. Its second file type
+    // writes for programs.
+    void asksBeforeReplacing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("type"); // the file type chosen in the dialog
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QString>("kept"); // report.csv's start, afterwards
+        QTest::newRow("no: kept") << "report" << 0 << QMessageBox::No << "old";
+        QTest::newRow("yes: for a spreadsheet")
+            << "report" << 0 << QMessageBox::Yes << "\uFEFFArma;";
+        QTest::newRow("yes: for programs") << "report.csv" << 1 << QMessageBox::Yes << "name,";
+    }
+
+    void asksBeforeReplacing()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, type);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("report.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        file.close();
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->selectNameFilter(dialog->nameFilters().value(type));
+            dialog->selectFile(dir.filePath(typed));
+            QTimer::singleShot(0, [&] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    box->button(answer)->click();
+                }
+            });
+            QMetaObject::invokeMethod(dialog, "accept"); // Enter on "Save"
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        window->controls().exportCsv->click();
+        QVERIFY2(asked.startsWith("report.csv "), qPrintable(asked));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QTEST(QString::fromUtf8(file.readAll()), "exported");
+        const QString content = QString::fromUtf8(file.readAll());
+        QFETCH(QString, kept);
+        QVERIFY2(content.startsWith(kept), qPrintable(content.left(20)));
+    }
+
+    // A spreadsheet in the player's locale reads every figure of the export as a number and the
+    // rest as text: LibreOffice as it opens a CSV file, splitting at commas, semicolons and tabs.
+    void spreadsheetReadsNumbers_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("language"); // LibreOffice's number for the locale
+        QTest::newRow("Italian") << italian << 1040;
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << 1033;
+    }
+
+    void spreadsheetReadsNumbers()
+    {
+        const QString office = QStandardPaths::findExecutable("soffice");
+        if (office.isEmpty())
+            QSKIP("no spreadsheet program here (soffice)");
+        QFETCH(QLocale, locale);
+        QFETCH(int, language);
+        open(locale);
+        const auto &c = window->controls();
+        c.bows->setChecked(true);
+        c.wieldable->setChecked(false);
+        c.strength->setText(locale.toString(100.5));
+        c.seconds->setText("60");
+        c.search->setText("long"); // long bows, the Trueshot rows without figures
+        c.goal->setCurrentIndex(int(GoalKind::FoeHealth));
+        c.goalValue->setText(locale.toString(283.5));
+        QCOMPARE(window->model().rowCount(), 90);
+        QTemporaryDir dir;
+        const QString csv = dir.filePath("ranking.csv");
+        window->setFileNameAsker([&] { return ExportTarget{csv}; });
+        c.exportCsv->click();
+        QProcess spreadsheet;
+        spreadsheet.start(
+            office,
+            {"-env:UserInstallation=" + QUrl::fromLocalFile(dir.filePath("profile")).toString(),
+             "--headless", "--convert-to", "fods", "--outdir", dir.path(),
+             QString("--infilter=Text - txt - csv (StarCalc):44/59/9,34,76,1,,%1").arg(language),
+             csv});
+        QVERIFY(spreadsheet.waitForFinished(100000));
+        QFile sheet(dir.filePath("ranking.fods"));
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        // The cells as read: a number after '#', text as it is.
+        QStringList read;
+        for (QXmlStreamReader xml(&sheet); !xml.atEnd();) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.qualifiedName() == u"table:table-row")
+                read.append(QString());
+            if (!xml.isStartElement() || xml.qualifiedName() != u"table:table-cell")
+                continue;
+            const auto a = xml.attributes();
+            const QString cell
+                = a.value("office:value-type") == u"float"
+                      ? '#' + QString::number(a.value("office:value").toDouble(), 'g', 15)
+                      : xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+            read.last() += QString('|' + cell)
+                               .repeated(qMax(1, a.value("table:number-columns-repeated").toInt()));
+        }
+        QStringList shown;
+        for (int r = -1; r < window->model().rowCount(); ++r) {
+            QString line;
+            for (int col = 0; col < window->model().columnCount(); ++col) {
+                const QString cell
+                    = r < 0 ? window->model().headerData(col, Qt::Horizontal).toString()
+                            : window->model().index(r, col).data().toString();
+                const auto x = number(cell, locale);
+                line += '|' + (x ? '#' + QString::number(*x, 'g', 15) : cell);
+            }
+            shown.append(line);
+        }
+        for (QStringList *lines : {&read, &shown}) {
+            for (QString &line : *lines)
+                while (line.endsWith('|')) // empty cells at the end
+                    line.chop(1);
+            lines->removeAll({});
+        }
+        QCOMPARE(read, shown);
     }
 
     void followsLanguageAndEscape()
@@ -337,6 +486,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), c.table);
         QCOMPARE(c.table->selectionModel()->selectedRows(),
                  QModelIndexList{c.table->model()->index(0, 0)});
+        window->startFrom(Mode::Bow, "", "");
+        QCOMPARE(c.strength->text() + '|' + c.seconds->text(), "100|9");
     }
 
     void placedBeside_data()
@@ -360,6 +511,18 @@ private slots:
     }
 
 private:
+    void open(const QLocale &locale)
+    {
+        window = std::make_unique<RankingWindow>(
+            Language::Italian, locale, [this](QWidget *, const QString &e) { errors << e; },
+            [this](const Choice &c) {
+                offered << c;
+                return reason;
+            });
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
     const Row &row(int r) const { return window->model().rowAt(r); }
     // A bow row by its name and arrows, as the first two cells of a copied line.
     static QString shown(const Row &row) { return row.cells[0] + u'\t' + row.cells[1]; }

@@ -80,7 +80,9 @@ void RankingWindow::recompute()
 }
 
 // Sized once per mode, not on every keystroke: columns that jump while typing are hard to read.
-// The window widens to show every column, the totals last, as far as the screen allows.
+// Before it is shown, the window widens to show every column, the totals last, as far as the
+// screen allows; once on screen it keeps its place and size beside the main window, and the
+// table scrolls.
 void RankingWindow::fitColumns()
 {
     c_.table->resizeColumnsToContents();
@@ -89,8 +91,11 @@ void RankingWindow::fitColumns()
                    + c_.table->verticalHeader()->sizeHint().width()
                    + c_.table->horizontalHeader()->length()
                    + c_.table->verticalScrollBar()->sizeHint().width();
+    if (isVisible())
+        return;
     const QSize room = screen()->availableGeometry().size();
-    resize(std::clamp(wantedWidth_, width(), room.width()), std::min(height(), room.height()));
+    resize(std::min(std::max(wantedWidth_, width()), room.width()),
+           std::min(height(), room.height()));
 }
 
 void RankingWindow::refilter()

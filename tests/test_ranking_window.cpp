@@ -219,8 +219,8 @@ private slots:
         QCOMPARE(copiedRows(), (QStringList{shown(picked[0]), shown(picked[1])}));
 
         c.table->setCurrentIndex({});
-        c.exportCsv->setFocus();
-        QTest::keyClick(c.exportCsv, Qt::Key_Tab);
+        c.goal->setFocus();
+        QTest::keyClick(c.goal, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), c.table);
         QTest::keyClick(c.table, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(copiedRows(), QStringList{shown(row(0))});
@@ -488,6 +488,63 @@ private slots:
                  QModelIndexList{c.table->model()->index(0, 0)});
         window->startFrom(Mode::Bow, "", "");
         QCOMPARE(c.strength->text() + '|' + c.seconds->text(), "100|9");
+    }
+
+    // Tab goes through the window as it reads, row by row from the top, each row from the left,
+    // and Shift+Tab back; each stop named.
+    void tabFollowsTheWindow_data()
+    {
+        QTest::addColumn<bool>("bows");
+        QTest::addColumn<QString>("stops");
+        // clang-format off
+        QTest::newRow("melee") << false << "Armi da mischia|Solo quelle che posso usare|Forza castata|Secondi|Cerca|Obiettivo|Classifica|Esporta CSV…";
+        QTest::newRow("bows, a goal") << true << "Archi|Solo quelle che posso usare|Forza castata|Secondi|Livello Trueshot|Cerca|Obiettivo|Valore dell'obiettivo|Classifica|Esporta CSV…";
+        // clang-format on
+    }
+
+    void tabFollowsTheWindow()
+    {
+        QFETCH(bool, bows);
+        const auto &c = window->controls();
+        c.bows->setChecked(bows);
+        c.goal->setCurrentIndex(bows ? 1 : 0);
+        (bows ? c.bows : c.melee)->setFocus();
+        QStringList stops;
+        QRect last;
+        for (QWidget *w = QApplication::focusWidget(); stops.size() < 20;) {
+            stops << (w->accessibleName().isEmpty()
+                          ? QString(w->property("text").toString()).remove('&')
+                          : w->accessibleName());
+            const QRect at(w->mapTo(window.get(), QPoint()), w->size());
+            QVERIFY2(last.isNull() || at.top() >= last.bottom()
+                         || (at.left() > last.right() && at.top() < last.bottom()),
+                     qPrintable(stops.join('|')));
+            last = at;
+            QTest::keyClick(w, Qt::Key_Tab);
+            w = QApplication::focusWidget();
+            if (w == (bows ? c.bows : c.melee))
+                break;
+        }
+        QTEST(stops.join('|'), "stops");
+    }
+
+    // Placed beside the main window, it stays there at its size whichever the mode, the table
+    // scrolling, and the search box keeps room for a name.
+    void staysBesideInEitherMode()
+    {
+        QWidget main;
+        main.setGeometry(0, 0, 160, 300);
+        main.show();
+        window->placeBeside(main);
+        const QRect placed = window->frameGeometry();
+        QVERIFY(!placed.intersects(main.frameGeometry()));
+        const auto &c = window->controls();
+        for (QRadioButton *mode : {c.bows, c.melee, c.bows}) {
+            mode->click();
+            QCoreApplication::processEvents();
+            QCOMPARE(window->frameGeometry(), placed);
+            QVERIFY(c.search->width() >= 12 * c.search->fontMetrics().averageCharWidth());
+        }
     }
 
     void placedBeside_data()

@@ -26,6 +26,7 @@
 #include <QXmlStreamReader>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 using namespace harmtally;
@@ -125,18 +126,20 @@ private slots:
     {
         QTest::addColumn<bool>("bows");
         QTest::addColumn<QString>("strength");
+        QTest::addColumn<QString>("seconds");
         QTest::addColumn<QString>("search");
         QTest::addColumn<bool>("wieldable");
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("rows"); // shown
         const QString refused = "269 armi — " + messages::strengthOrSecondsMissing();
         // clang-format off
-        QTest::newRow("not typed yet: a hint") << false << "" << "" << true << "269 armi — Inserire forza e secondi." << 269;
-        QTest::newRow("zero: the main window's refusal") << false << "0" << "" << false << refused << 269;
-        QTest::newRow("accepted") << false << "12" << "" << false << "269 armi" << 269;
-        QTest::newRow("search, any case") << false << "12" << "dIRK" << false << "269 armi, 263 nascoste (263 dalla ricerca)" << 6;
-        QTest::newRow("wieldable, unknown kept") << false << "12" << "" << true << "269 armi, 247 nascoste (247 oltre la tua forza)" << 22;
-        QTest::newRow("arrow kind searched, no level") << true << "100" << "pinPOINT" << true << "594 archi con frecce, 506 nascosti (495 dalla ricerca, 11 oltre la tua forza) — Trueshot Quiver senza cifre: inserire il livello Trueshot." << 88;
+        QTest::newRow("no strength yet: a hint") << false << "" << "5" << "" << true << "269 armi — Inserire la forza castata." << 269;
+        QTest::newRow("no seconds yet") << false << "12" << "" << "" << true << "269 armi, 247 nascoste (247 oltre la tua forza) — Inserire i secondi." << 22;
+        QTest::newRow("zero: the main window's refusal") << false << "0" << "5" << "" << false << refused << 269;
+        QTest::newRow("accepted") << false << "12" << "5" << "" << false << "269 armi" << 269;
+        QTest::newRow("search, any case") << false << "12" << "5" << "dIRK" << false << "269 armi, 263 nascoste (263 dalla ricerca)" << 6;
+        QTest::newRow("wieldable, unknown kept") << false << "12" << "5" << "" << true << "269 armi, 247 nascoste (247 oltre la tua forza)" << 22;
+        QTest::newRow("arrow kind searched, no level") << true << "100" << "5" << "pinPOINT" << true << "594 archi con frecce, 506 nascosti (495 dalla ricerca, 11 oltre la tua forza) — Trueshot Quiver senza cifre: inserire il livello Trueshot." << 88;
         // clang-format on
     }
 
@@ -144,20 +147,22 @@ private slots:
     {
         QFETCH(bool, bows);
         QFETCH(QString, strength);
+        QFETCH(QString, seconds);
         QFETCH(QString, search);
         QFETCH(bool, wieldable);
         const auto &c = window->controls();
         QVERIFY(c.wieldable->isChecked()); // as opened
         c.bows->setChecked(bows);
         c.strength->setText(strength);
-        c.seconds->setText("5");
+        c.seconds->setText(seconds);
         c.search->setText(search);
         c.wieldable->setChecked(wieldable);
         QTEST(c.status->text(), "status");
         QTEST(window->model().rowCount(), "rows");
         QCOMPARE(c.level->isHidden(), !bows);
         // Refused: the names and figures stay, without results.
-        QCOMPARE(row(0).cells[std::size_t(Column::TotalMax)].isEmpty(), strength.toInt() == 0);
+        QCOMPARE(row(0).cells[std::size_t(Column::TotalMax)].isEmpty(),
+                 strength.toInt() == 0 || seconds.isEmpty());
         // Rows beyond the strength on view are greyed and say what they need.
         for (int r = 0; r < window->model().rowCount(); ++r) {
             const QString need = row(r).cells[std::size_t(Column::Requirement)];
@@ -224,6 +229,40 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), c.table);
         QTest::keyClick(c.table, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(copiedRows(), QStringList{shown(row(0))});
+        // In a text box, Ctrl+C copies the box's selected text, or else every row on view.
+        for (QLineEdit *box : {c.strength, c.seconds, c.level, c.search}) {
+            box->setFocus();
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(copiedRows().size(), window->model().rowCount());
+        }
+        c.strength->selectAll();
+        QTest::keyClick(c.strength, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "31");
+    }
+
+    // What the last action did leaves the status line at the next change of what is shown.
+    void notesLeaveAtTheNextChange_data()
+    {
+        QTest::addColumn<int>("change");
+        const char *changes[] = {"search", "wieldable", "goal", "goal value", "strength", "mode"};
+        for (int i = 0; i < int(std::size(changes)); ++i)
+            QTest::newRow(changes[i]) << i;
+    }
+
+    void notesLeaveAtTheNextChange()
+    {
+        QFETCH(int, change);
+        const auto &c = window->controls();
+        c.goal->setCurrentIndex(int(GoalKind::HitAtLeast));
+        QTest::keyClick(c.table, Qt::Key_G, Qt::ControlModifier); // no rows selected to compare
+        QVERIFY(c.status->text().endsWith("Selezionare da 2 a 4 righe da confrontare."));
+        const std::function<void()> changes[]
+            = {[&] { c.search->setText("a"); },     [&] { c.wieldable->toggle(); },
+               [&] { c.goal->setCurrentIndex(2); }, [&] { c.goalValue->setText("7"); },
+               [&] { c.strength->setText("7"); },   [&] { c.bows->toggle(); }};
+        changes[change]();
+        QVERIFY2(!c.status->text().contains("Selezionare"), qPrintable(c.status->text()));
     }
 
     // What the table shows is written, or nothing: a failed write leaves the old file whole and
@@ -586,7 +625,8 @@ private:
     static QStringList copiedRows()
     {
         QStringList lines = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
-        lines.removeFirst(); // the header
+        if (!lines.isEmpty())
+            lines.removeFirst(); // the header
         for (QString &line : lines)
             line = line.section(u'\t', 0, 1);
         return lines;

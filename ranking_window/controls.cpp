@@ -33,6 +33,7 @@ void RankingWindow::buildControls()
     c_.level = new QLineEdit;
     c_.search = new QLineEdit;
     c_.search->setClearButtonEnabled(true);
+    c_.search->setMinimumWidth(12 * c_.search->fontMetrics().averageCharWidth());
     for (QLineEdit *box : {c_.strength, c_.seconds, c_.level})
         box->setMaximumWidth(90);
     c_.wieldable = new QCheckBox;
@@ -64,15 +65,24 @@ void RankingWindow::buildControls()
     c_.table->horizontalHeader()->setSortIndicator(int(kDefaultSortColumn), kDefaultSortOrder);
     c_.table->setSortingEnabled(true);
     c_.table->installEventFilter(this);
+    for (QLineEdit *box : {c_.strength, c_.seconds, c_.level, c_.search, c_.goalValue})
+        box->installEventFilter(this);
 
-    auto *inputs = new QHBoxLayout;
-    inputs->addWidget(c_.melee);
-    inputs->addWidget(c_.bows);
-    inputs->addSpacing(16);
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         labels_[i] = new QLabel;
         labels_[i]->setBuddy(boxes()[i]);
     }
+    // Rows short enough for a window beside the main window on a common screen, in either mode:
+    // which rows (the mode, only what I can wield), the figures, the search and the goal; the
+    // button that writes the table under it.
+    auto *which = new QHBoxLayout;
+    which->addWidget(c_.melee);
+    which->addWidget(c_.bows);
+    which->addSpacing(16);
+    which->addWidget(c_.wieldable);
+    which->addStretch();
+
+    auto *inputs = new QHBoxLayout;
     for (std::size_t i = 0; i < kSearch; ++i) {
         inputs->addWidget(labels_[i]);
         inputs->addWidget(boxes()[i]);
@@ -82,21 +92,22 @@ void RankingWindow::buildControls()
     auto *filters = new QHBoxLayout;
     filters->addWidget(labels_[kSearch]);
     filters->addWidget(c_.search, 1);
-    filters->addWidget(c_.wieldable);
     filters->addWidget(c_.goal);
     filters->addWidget(c_.goalValue);
-    filters->addStretch();
-    filters->addWidget(c_.exportCsv);
+
+    auto *under = new QHBoxLayout;
+    under->addWidget(c_.status, 1);
+    under->addWidget(c_.exportCsv, 0, Qt::AlignTop);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(which);
     layout->addLayout(inputs);
     layout->addLayout(filters);
     layout->addWidget(c_.table, 1);
-    layout->addWidget(c_.status);
-    // Tab follows the layout: the mode, the three inputs, the filters, the button, the table.
-    QWidget *const order[]
-        = {c_.melee,     c_.bows, c_.strength,  c_.seconds,   c_.level, c_.search,
-           c_.wieldable, c_.goal, c_.goalValue, c_.exportCsv, c_.table};
+    layout->addLayout(under);
+    // Tab follows the layout, row by row.
+    QWidget *const order[] = {c_.melee,  c_.bows, c_.wieldable, c_.strength, c_.seconds,  c_.level,
+                              c_.search, c_.goal, c_.goalValue, c_.table,    c_.exportCsv};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 

@@ -1,5 +1,5 @@
 // The ranking as it leaves the window: Ctrl+C copies the selected rows, "Export CSV" writes
-// every row on view, whole or not at all.
+// every row on view, for a spreadsheet or for programs, whole or not at all.
 
 #include "ranking_window/ranking_window.h"
 
@@ -11,9 +11,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
+#include <QRegularExpression>
 #include <QTableView>
 
 #include <algorithm>
@@ -54,22 +54,60 @@ Field fileColumn(const RankingTableModel &model, int column)
     return {QLatin1String(goal.key), {}, false};
 }
 
+// Quoted wherever a usual separator would split it: a spreadsheet's import may split at a comma,
+// a semicolon and a tab all at once (LibreOffice's does unless told otherwise), and a decimal
+// comma is one of them.
+QString spreadsheetField(const QString &field)
+{
+    static const QRegularExpression splits(QStringLiteral("[,;\t\"\r\n]"));
+    if (!field.contains(splits))
+        return field;
+    return u'"' + QString(field).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// The table's captions and figures as the player's locale writes them, read as numbers by a
+// spreadsheet in that locale: where the decimal mark is a comma, fields are separated by ';',
+// as such a spreadsheet expects. The byte order mark tells it the text is UTF-8.
+QString spreadsheetCsv(const QStringList &header, std::span<const Record> records,
+                       const QLocale &locale)
+{
+    const QChar separator = locale.decimalPoint() == QStringLiteral(",") ? u';' : u',';
+    const auto line = [&](const QStringList &cells) {
+        QStringList fields;
+        for (const QString &cell : cells)
+            fields.append(spreadsheetField(cell));
+        return fields.join(separator) + QStringLiteral("\r\n");
+    };
+    QString out = QChar(0xfeff) + line(header);
+    for (const Record &record : records)
+        out += line(record);
+    return out;
+}
+
 } // namespace
 
-// The selected rows with their header, as the table shows them, for a spreadsheet.
-void RankingWindow::copySelection()
+// Rows with their header, as the table shows them, for a spreadsheet: the selected rows, or
+// every row on view.
+void RankingWindow::copyRows(bool selectedOnly)
 {
-    QModelIndexList selected = c_.table->selectionModel()->selectedRows();
-    if (selected.isEmpty())
+    QList<int> rows;
+    if (selectedOnly) {
+        for (const QModelIndex &index : c_.table->selectionModel()->selectedRows())
+            rows.append(index.row());
+        std::ranges::sort(rows); // as shown, not in the order clicked
+    } else {
+        for (int r = 0; r < proxy_->rowCount(); ++r)
+            rows.append(r);
+    }
+    if (rows.isEmpty())
         return;
-    std::ranges::sort(selected, {}, &QModelIndex::row); // as shown, not in the order clicked
     const std::vector<int> columns = shownColumns(*proxy_);
     QStringList header;
     for (int c : columns)
         header.append(proxy_->headerData(c, Qt::Horizontal).toString());
     QString text = header.join(u'\t') + u'\n';
-    for (const QModelIndex &index : selected)
-        text += shownCells(*proxy_, index.row(), columns).join(u'\t') + u'\n';
+    for (int row : rows)
+        text += shownCells(*proxy_, row, columns).join(u'\t') + u'\n';
     QGuiApplication::clipboard()->setText(text);
 }
 
@@ -78,28 +116,32 @@ void RankingWindow::copySelection()
 // The old file stays as it was unless every byte of the new one reached the disk.
 void RankingWindow::exportCsv()
 {
-    QString fileName = askFileName_();
-    if (fileName.isEmpty())
+    const ExportTarget target = askFileName_();
+    if (target.fileName.isEmpty())
         return;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QStringLiteral(".csv");
     const std::vector<int> columns = shownColumns(*proxy_);
-    std::vector<Field> fields;
-    for (int c : columns)
-        fields.push_back(fileColumn(*source_, c));
     std::vector<Record> records;
     for (int r = 0; r < proxy_->rowCount(); ++r)
         records.push_back(shownCells(*proxy_, r, columns));
-    const QByteArray bytes = recordsCsv(fields, records, locale_).toUtf8();
-    const QString reason = toolkit::saveWhole(fileName, bytes);
-    const QString path = QDir::toNativeSeparators(fileName);
+    QString csv;
+    if (target.format == CsvFormat::Program) {
+        std::vector<Field> fields;
+        for (int c : columns)
+            fields.push_back(fileColumn(*source_, c));
+        csv = recordsCsv(fields, records, locale_);
+    } else {
+        QStringList header;
+        for (int c : columns)
+            header.append(proxy_->headerData(c, Qt::Horizontal).toString());
+        csv = spreadsheetCsv(header, records, locale_);
+    }
+    const QString reason = toolkit::saveWhole(target.fileName, csv.toUtf8());
+    const QString path = QDir::toNativeSeparators(target.fileName);
     if (!reason.isEmpty()) {
-        const QString failed = Bilingual{.italian = "Esportazione in %1 non riuscita: %2",
-                                         .english = "Could not export to %1: %2"}
-                                   .in(language_)
-                                   .arg(path, reason);
-        setNote(failed);
-        sink_(this, failed);
+        static constexpr Bilingual kFailed{.italian = "Esportazione in %1 non riuscita: %2",
+                                           .english = "Could not export to %1: %2"};
+        setNote(kFailed.in(language_).arg(path, reason));
+        sink_(this, kFailed.both(u"/").arg(path, reason));
         return;
     }
     setNote(Bilingual{.italian = "Esportate %1 righe in %2", .english = "Exported %1 rows to %2"}
@@ -108,12 +150,30 @@ void RankingWindow::exportCsv()
                 .arg(path));
 }
 
-QString RankingWindow::askSaveFileName()
+// Qt's own dialog adds the default suffix before it asks whether to replace the file, so a name
+// typed without ".csv" never replaces a file unasked.
+ExportTarget RankingWindow::askExportTarget()
 {
-    return QFileDialog::getSaveFileName(
-        this, Bilingual{.italian = "Esporta CSV", .english = "Export CSV"}.in(language_),
-        Bilingual{.italian = "classifica.csv", .english = "ranking.csv"}.in(language_),
-        QStringLiteral("CSV (*.csv)"));
+    QFileDialog dialog(this,
+                       Bilingual{.italian = "Esporta CSV", .english = "Export CSV"}.in(language_));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    const QStringList filters{Bilingual{.italian = "Foglio di calcolo, cifre come %1 (*.csv)",
+                                        .english = "Spreadsheet, figures as %1 (*.csv)"}
+                                  .in(language_)
+                                  .arg(locale_.toString(7.5)),
+                              Bilingual{.italian = "Per programmi, come harmtally rank (*.csv)",
+                                        .english = "For programs, as harmtally rank (*.csv)"}
+                                  .in(language_)};
+    dialog.setNameFilters(filters);
+    dialog.selectFile(
+        Bilingual{.italian = "classifica.csv", .english = "ranking.csv"}.in(language_));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter() == filters[1]
+                                                     ? CsvFormat::Program
+                                                     : CsvFormat::Spreadsheet};
 }
 
 } // namespace harmtally::ranking

@@ -16,6 +16,7 @@ namespace harmtally::ranking {
 // or how long the foe lasts.
 void RankingWindow::recomputeGoal()
 {
+    note_.clear();
     const auto kind = GoalKind(c_.goal->currentIndex());
     c_.goalValue->setEnabled(kind != GoalKind::None);
     const std::optional<double> goal = number(c_.goalValue->text(), locale_);
@@ -30,6 +31,7 @@ void RankingWindow::recomputeGoal()
     c_.table->setColumnHidden(int(Column::ArrowKind), source_->mode() == Mode::Melee);
     if (newColumns)
         c_.table->resizeColumnsToContents();
+    showStatus();
 }
 
 } // namespace harmtally::ranking

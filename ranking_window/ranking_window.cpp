@@ -29,7 +29,7 @@ RankingWindow::RankingWindow(Language language, const QLocale &locale, toolkit::
     , locale_(locale)
     , sink_(std::move(sink))
     , offer_(std::move(offer))
-    , askFileName_([this] { return askSaveFileName(); })
+    , askFileName_([this] { return askExportTarget(); })
     , source_(new RankingTableModel(locale, this))
     , proxy_(new RankingProxyModel(source_, this))
 {
@@ -80,7 +80,9 @@ void RankingWindow::recompute()
 }
 
 // Sized once per mode, not on every keystroke: columns that jump while typing are hard to read.
-// The window widens to show every column, the totals last, as far as the screen allows.
+// Before it is shown, the window widens to show every column, the totals last, as far as the
+// screen allows; once on screen it keeps its place and size beside the main window, and the
+// table scrolls.
 void RankingWindow::fitColumns()
 {
     c_.table->resizeColumnsToContents();
@@ -89,12 +91,16 @@ void RankingWindow::fitColumns()
                    + c_.table->verticalHeader()->sizeHint().width()
                    + c_.table->horizontalHeader()->length()
                    + c_.table->verticalScrollBar()->sizeHint().width();
+    if (isVisible())
+        return;
     const QSize room = screen()->availableGeometry().size();
-    resize(std::clamp(wantedWidth_, width(), room.width()), std::min(height(), room.height()));
+    resize(std::min(std::max(wantedWidth_, width()), room.width()),
+           std::min(height(), room.height()));
 }
 
 void RankingWindow::refilter()
 {
+    note_.clear(); // what the last action did, no longer news
     proxy_->setFilter(c_.search->text(), number(c_.strength->text(), locale_),
                       c_.wieldable->isChecked());
     showStatus();
@@ -159,6 +165,14 @@ void RankingWindow::escape()
 // nor its activated() signal means "take this row".
 bool RankingWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Ctrl+C in a text box with nothing selected in it copies the table, as the player sees it.
+    if (auto *box = qobject_cast<QLineEdit *>(watched);
+        box && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)
+        && !box->hasSelectedText()) {
+        copyRows(false);
+        return true;
+    }
     if (watched != c_.table)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
@@ -169,7 +183,7 @@ bool RankingWindow::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->matches(QKeySequence::Copy)) {
-            copySelection();
+            copyRows(true);
             return true;
         }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

@@ -35,6 +35,17 @@ namespace harmtally::ranking {
 class RankingProxyModel;
 class RankingTableModel;
 
+// How "Export CSV" writes the table: for a spreadsheet in the player's locale (the table's
+// captions and figures, ';' between fields where the decimal mark is a comma), or for programs,
+// as `harmtally rank --format csv` writes it.
+enum class CsvFormat { Spreadsheet, Program };
+
+// Where and how to export; an empty name cancels.
+struct ExportTarget {
+    QString fileName;
+    CsvFormat format = CsvFormat::Spreadsheet;
+};
+
 // A row the player acts on: what the main window's pick-lists should show.
 struct Choice {
     Mode mode;
@@ -66,8 +77,8 @@ public:
     // that shows it.
     void placeBeside(const QWidget &other);
 
-    // Where "Export CSV" writes; an empty name cancels. A save dialog unless replaced.
-    void setFileNameAsker(std::function<QString()> ask) { askFileName_ = std::move(ask); }
+    // Where and how "Export CSV" writes. A save dialog unless replaced.
+    void setFileNameAsker(std::function<ExportTarget()> ask) { askFileName_ = std::move(ask); }
     void setCompare(Compare compare) { compare_ = std::move(compare); }
 
     struct Controls {
@@ -101,17 +112,17 @@ private:
     void setNote(const QString &note);
     void selectCurrentRow();
     void offerCurrent();
-    void copySelection();
+    void copyRows(bool selectedOnly);
     void compareSelection();
     void exportCsv();
     void escape();
-    QString askSaveFileName();
+    ExportTarget askExportTarget();
 
     Language language_;
     QLocale locale_;
     toolkit::MessageSink sink_;
     Offer offer_;
-    std::function<QString()> askFileName_;
+    std::function<ExportTarget()> askFileName_;
     Compare compare_;
     QAction *compareAction_ = nullptr;
     Controls c_{};

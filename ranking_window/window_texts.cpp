@@ -91,14 +91,22 @@ void RankingWindow::showStatus()
                    .arg(bySearch + byStrength)
                    .arg(why.join(QStringLiteral(", ")));
     }
-    // Half-typed inputs are not a mistake yet: a hint, not the main window's refusal.
+    // Half-typed inputs are not a mistake yet: a hint naming what is still to type, not the main
+    // window's refusal.
+    static constexpr Bilingual kBoth{.italian = "Inserire forza e secondi.",
+                                     .english = "Enter strength and seconds."};
+    static constexpr Bilingual kStrength{.italian = "Inserire la forza castata.",
+                                         .english = "Enter the boosted strength."};
+    static constexpr Bilingual kSeconds{.italian = "Inserire i secondi.",
+                                        .english = "Enter the seconds."};
+    const bool noStrength = c_.strength->text().trimmed().isEmpty();
+    const bool noSeconds = c_.seconds->text().trimmed().isEmpty();
     QString message = note_;
     if (message.isEmpty() && !refusal_.isEmpty())
-        message = c_.strength->text().trimmed().isEmpty() || c_.seconds->text().trimmed().isEmpty()
-                      ? Bilingual{.italian = "Inserire forza e secondi.",
-                                  .english = "Enter strength and seconds."}
-                            .in(l)
-                      : refusal_;
+        message = noStrength && noSeconds ? kBoth.in(l)
+                  : noStrength            ? kStrength.in(l)
+                  : noSeconds             ? kSeconds.in(l)
+                                          : refusal_;
     if (message.isEmpty() && !melee && c_.level->text().trimmed().isEmpty())
         message = Bilingual{.italian = "Trueshot Quiver senza cifre: inserire il livello Trueshot.",
                             .english = "Trueshot Quiver has no figures until a Trueshot level "

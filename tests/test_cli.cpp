@@ -308,7 +308,8 @@ private slots:
                  qPrintable(result.out.left(300)));
     }
 
-    // Names the catalogues do not have: two that differ only in case and blanks.
+    // Names the catalogues do not have: two that differ only in case and blanks; and names just
+    // as far from the typed one as a suggestion may be (two edits, or a third of its length).
     void names_data()
     {
         QTest::addColumn<QString>("typed");
@@ -317,12 +318,14 @@ private slots:
         QTest::newRow("exact first") << "a  b" << 1 << QStringList{};
         QTest::newRow("two alike") << "A  b" << -1 << QStringList{"A B", "a  b", "Ab"};
         QTest::newRow("one alike") << " ab " << 2 << QStringList{};
+        QTest::newRow("two edits away") << "xy" << -1 << QStringList{"Ab"};
+        QTest::newRow("a third away") << "abcdefxyz" << -1 << QStringList{"Abcdefghi"};
     }
 
     void names()
     {
         QFETCH(QString, typed);
-        const cli::NameMatch match = cli::matchName({"A B", "a  b", "Ab"}, typed);
+        const cli::NameMatch match = cli::matchName({"A B", "a  b", "Ab", "Abcdefghi"}, typed);
         QTEST(int(match.found.value_or(-1)), "found");
         QTEST(match.closest, "closest");
     }
@@ -338,6 +341,7 @@ private slots:
         // clang-format off
         QTest::newRow("full disk") << rank + " >/dev/full" << 1 << "harmtally: cannot write the output: No space left on device\n";
         QTest::newRow("closed output") << rank + " >&-" << 1 << "harmtally: cannot write the output: Bad file descriptor\n";
+        QTest::newRow("short write") << "f=$(mktemp); trap '' XFSZ; ulimit -f 1; " + rank + " >\"$f\"; s=$?; rm \"$f\"; exit $s" << 1 << "harmtally: cannot write the output: File too large\n";
         QTest::newRow("pipe, SIGPIPE") << late << 128 + SIGPIPE << "";
         QTest::newRow("pipe, EPIPE") << "trap '' PIPE; " + late << 1 << "";
         QTest::newRow("no windows' library") << "d=$(mktemp -d /tmp/harmtally.XXXXXX); cp \"$0\" \"$d\"; \"$d/harmtally\" 2>&1 | sed \"s|$d|D|; s/ (.*//\" >&2; s=${PIPESTATUS[0]}; rm -r \"$d\"; exit $s"

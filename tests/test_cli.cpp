@@ -147,7 +147,7 @@ private slots:
         add("path, not a number", {"path", "--from", "x", "--to", "4"}, 1, "--from is not a number: 'x'");
         add("path, another's option", {"path", "--strength", "3"}, 2, "--strength is not an option of path");
         add("path, level, no bows", {"path", "--level", "3", "--from", "1", "--to", "2"}, 2, "--level goes with --bows");
-        add("path, level beyond 15 digits", {"path", "--bows", "--level", "99.99999999999", "--from", "1000000", "--to", "1000000"}, 1, "with --level 99.99999999999 the figures' 15 digits cannot tell some choices apart from --from to --to");
+        add("path, level beyond 15 digits", {"path", "--bows", "--level", "99.99999999", "--from", "1000000", "--to", "1000000"}, 1, "with --level 99.99999999 the figures' 15 digits cannot tell some choices apart from --from to --to");
         add("five choices", {"compare", "Bo", "Rusted Dirk", "Rusted Dirk+1", "Rusted Dirk+2", "Wooden Club+3", "--strength", "5", "--seconds", "5"}, 2, "compare takes 2 to 4 choices");
         add("first bow, no slash", {"compare", "Bo", "Ashwood Flatbow", "--strength", "5", "--seconds", "5"}, 2, "'Ashwood Flatbow' is a bow: write BOW/ARROWS, as in 'Ashwood Flatbow/Wooden Arrows'");
         add("melee with arrows", {"compare", "Bo", "rusted dirk/Pinpoint Arrows", "--strength", "5", "--seconds", "5"}, 2, "'Rusted Dirk' is a melee weapon, not a bow: write it without '/Pinpoint Arrows'");
@@ -191,6 +191,7 @@ private slots:
         QTest::newRow("path") << QStringList{"path", "--from", "0", "--to", "300", "--format=json"};
         QTest::newRow("path, bows, min") << QStringList{"path", "--bows", "--level", "4", "--from", "20", "--to", "160", "--by", "min", "--format=json"};
         QTest::newRow("compare") << QStringList{"compare", "Fine Steel Dagger+3", "Polished Hand Axe+3", "Elm Flatbow/Trueshot Quiver", "Skull Dagger", "--from", "-1e5", "--to", "1e5"} + at;
+        QTest::newRow("compare, bases below 0") << QStringList{"compare", "Elm Flatbow/Trueshot Quiver", "Fine Steel Dagger+3", "--from", "-1000", "--to", "0", "--strength", "100", "--seconds", "7", "--level", "-300", "--format=json"};
         QTest::newRow("goal hit") << QStringList{"rank", "--bows", "--goal-hit", "123.4"} + at;
         QTest::newRow("goal total") << QStringList{"rank", "--goal-total", "2000", "--strength", "100", "--seconds", "7", "--format=json"};
         QTest::newRow("goal met where wieldable") << QStringList{"rank", "--wieldable", "--goal-hit", "5", "--strength", "100", "--seconds", "7", "--format=json"};
@@ -206,7 +207,8 @@ private slots:
         const cli::Outcome result = run(arguments, {}, widgets);
         QCOMPARE(result.status, 0);
         const QJsonDocument json = QJsonDocument::fromJson(result.out.toUtf8());
-        const QString level = arguments.contains("--level") ? "4" : "";
+        const qsizetype l = arguments.indexOf("--level");
+        const QString level = l < 0 ? "" : arguments[l + 1];
         const auto f = [&](const QJsonValue &choice, double s, Column column) {
             return figure(choice.toObject(), text(s, c), "7", level, column);
         };

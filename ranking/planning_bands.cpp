@@ -93,11 +93,12 @@ bool apart(const std::vector<Line<N>> &lines, N scale, long long to, long double
             slopes.emplace_back(line.slope, line.intercept);
     std::sort(slopes.begin(), slopes.end());
     for (std::size_t i = 1; i < slopes.size(); ++i) {
+        if (slopes[i].first != slopes[i - 1].first)
+            continue;
         const long double difference
             = (long double)(slopes[i].first * (slopes[i].second - slopes[i - 1].second))
               / (long double)(N(5) * scale);
-        if (slopes[i].first == slopes[i - 1].first && difference > tolerance
-            && difference < 2 * unit)
+        if (difference > tolerance && difference < 2 * unit)
             return false;
     }
     return true;

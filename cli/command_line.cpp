@@ -90,7 +90,8 @@ Outcome execute(const QStringList &arguments, const Context &context)
     for (const Command &command : commandTable()) {
         if (first != QLatin1String(command.name))
             continue;
-        const auto parsed = parseWords(arguments.mid(1), command.options, context.language);
+        const auto parsed
+            = parseWords(arguments.mid(1), command.options, context.language, command.name);
         if (const auto *problem = std::get_if<QString>(&parsed))
             return misused(*problem, context);
         const Parsed &words = std::get<Parsed>(parsed);

@@ -41,12 +41,17 @@ QString say(const Bilingual &text, Language language) { return text.in(language)
 // QCommandLineParser's own error texts are English only: the same problem in the shell's
 // language, found again in the words.
 QString problem(const QCommandLineParser &parser, const QStringList &words,
-                std::span<const Option> options, Language language)
+                std::span<const Option> options, Language language, const char *command)
 {
     if (!parser.unknownOptionNames().isEmpty()) {
         const QString name = parser.unknownOptionNames().first();
-        return say(text::kUnknownOption, language)
-            .arg(QString(name.size() == 1 ? "-" : "--") + name);
+        const QString written = QString(name.size() == 1 ? "-" : "--") + name;
+        // An option of another command is no unknown option.
+        if (command && std::ranges::any_of(kOptions, [&](const OptionSpec &o) {
+                return name == QLatin1String(o.name);
+            }))
+            return say(text::kNotForCommand, language).arg(written, QLatin1String(command));
+        return say(text::kUnknownOption, language).arg(written);
     }
     for (qsizetype i = 0; i < words.size() && words[i] != u"--"; ++i) {
         for (Option option : options) {
@@ -72,7 +77,7 @@ QString dashed(Option option)
 }
 
 std::variant<Parsed, QString> parseWords(const QStringList &words, std::span<const Option> options,
-                                         Language language)
+                                         Language language, const char *command)
 {
     QCommandLineParser parser;
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, {}});
@@ -83,7 +88,7 @@ std::variant<Parsed, QString> parseWords(const QStringList &words, std::span<con
     }
     // Its first word is the program's name.
     if (!parser.parse(QStringList{QStringLiteral("harmtally")} + words))
-        return problem(parser, words, options, language);
+        return problem(parser, words, options, language, command);
 
     Parsed out;
     out.names = parser.positionalArguments();

@@ -81,8 +81,8 @@ struct Command {
 
 // The words after a command against its options ("--name value" or "--name=value"; "--" ends
 // the options; a valued option takes the next word whatever it is, a negative number or "-h"),
-// or the one-line problem when they do not fit.
+// or the one-line problem when they do not fit. command: its name, or nullptr before any.
 std::variant<Parsed, QString> parseWords(const QStringList &words, std::span<const Option> options,
-                                         Language language);
+                                         Language language, const char *command = nullptr);
 
 } // namespace harmtally::cli

@@ -60,6 +60,9 @@ std::variant<Pick, Outcome> choiceOf(const QString &typed, const Context &contex
     }
     const QString bowName = typed.first(slash), kindName = typed.sliced(slash + 1);
     const NameMatch bow = matchName(bowNames(), bowName);
+    if (const NameMatch melee = matchName(meleeNames(), bowName); !bow.found && melee.found)
+        return misused(say(text::kNotABow, context).arg(meleeNames()[*melee.found], kindName),
+                       context);
     if (!bow.found)
         return notFound(text::kNoSuchName, bowName, bow);
     const NameMatch kind = matchName(arrowKindNames(), kindName);
@@ -97,13 +100,20 @@ Outcome compare(const Parsed &words, const Context &context)
     if (!format)
         return misused(say(text::kFormats, context), context);
     double range[2] = {0, 1000};
-    const Outcome unread = takeNumbers(words, std::array{Option::From, Option::To}, context,
-                                       [&](Option option, double x) {
-                                           range[option == Option::To] = x;
-                                           return Outcome{};
-                                       });
+    const Outcome unread = takeNumbers(
+        words, std::array{Option::From, Option::To}, context, [&](Option option, double x) {
+            range[option == Option::To] = x;
+            // Beyond, a crossing's whole strength is no longer one the program can check.
+            return std::abs(x) > 1e9
+                       ? refused(say(text::kStrengthRange, context).arg(dashed(option)))
+                       : Outcome{};
+        });
     if (unread.status)
         return unread;
+    if (range[0] > range[1] && !words.has(Option::To))
+        return misused(say(text::kFromAboveDefault, context), context);
+    if (range[0] > range[1] && !words.has(Option::From))
+        return misused(say(text::kToBelowDefault, context), context);
     if (range[0] > range[1])
         return misused(say(text::kRange, context), context);
 
@@ -112,11 +122,16 @@ Outcome compare(const Parsed &words, const Context &context)
         auto choice = choiceOf(typed, context);
         if (const Outcome *problem = std::get_if<Outcome>(&choice))
             return *problem;
+        if (std::ranges::find(picks, std::get<Pick>(choice)) != picks.end())
+            return misused(say(text::kSameChoice, context).arg(pickName(std::get<Pick>(choice))),
+                           context);
         picks.push_back(std::get<Pick>(choice));
     }
     const bool trueshot = std::ranges::any_of(picks, [](const Pick &p) {
         return p.mode == Mode::Bow && arrowKinds()[p.arrowKind].levelRule;
     });
+    if (!trueshot && words.has(Option::Level))
+        return refused(say(text::kLevelNoChoice, context));
     if (const Outcome bad = checkLevel(words, trueshot, context); bad.status)
         return bad;
 
@@ -140,9 +155,14 @@ Outcome compare(const Parsed &words, const Context &context)
     std::vector<Record> choiceRecords;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Difference d = difference(rows[i], rows.front(), Column::TotalMax, context.locale);
+        // Read by a person, the per cent to a tenth; machines take every digit.
+        const std::optional<double> percent = number(d.percent, context.locale);
         choiceRecords.push_back(
             rankingRecord(rows[i], Mode::Bow)
-            << d.amount << d.percent
+            << d.amount
+            << (*format == Format::Text && percent
+                    ? harmtally::text(std::round(*percent * 10) / 10, context.locale)
+                    : d.percent)
             << perStrengthPoint(rows[i], Column::TotalMax, in.seconds, context.locale));
     }
 
@@ -186,16 +206,24 @@ Outcome path(const Parsed &words, const Context &context)
     if (by != u"max" && by != u"min")
         return misused(say(text::kBy, context), context);
     int range[2] = {0, 0};
-    for (Option option : {Option::From, Option::To}) {
-        const std::optional<double> x = number(words.value(option), context.locale);
-        if (!x || *x < 0 || *x > 1'000'000 || *x != std::floor(*x))
-            return misused(say(text::kWholeRange, context).arg(dashed(option)), context);
-        range[option == Option::To] = int(*x);
-    }
+    const Outcome unread = takeNumbers(
+        words, std::array{Option::From, Option::To}, context, [&](Option option, double x) {
+            if (x < 0 || x > 1'000'000 || x != std::floor(x))
+                return refused(say(text::kWholeRange, context).arg(dashed(option)));
+            range[option == Option::To] = int(x);
+            return Outcome{};
+        });
+    if (unread.status)
+        return unread;
     if (range[0] > range[1])
         return misused(say(text::kRange, context), context);
     if (const Outcome bad = checkLevel(words, false, context); bad.status)
         return bad;
+    const Measure measure = by == u"min" ? Measure::Min : Measure::Max;
+    const Mode mode = bows ? Mode::Bow : Mode::Melee;
+    if (!figuresSeparate(mode, words.value(Option::Level), range[0], range[1], measure,
+                         context.locale))
+        return refused(say(text::kTooFine, context).arg(words.value(Option::Level)));
 
     const std::vector<Field> fields{{QStringLiteral("from"), QStringLiteral("From"), false},
                                     {QStringLiteral("to"), QStringLiteral("To"), false},
@@ -203,8 +231,7 @@ Outcome path(const Parsed &words, const Context &context)
                                     {QStringLiteral("arrows"), QStringLiteral("Arrows"), true}};
     std::vector<Record> records;
     for (const Band &band :
-         bestBands(bows ? Mode::Bow : Mode::Melee, words.value(Option::Level), range[0], range[1],
-                   by == u"min" ? Measure::Min : Measure::Max, context.locale)) {
+         bestBands(mode, words.value(Option::Level), range[0], range[1], measure, context.locale)) {
         const QString name = pickName(band.pick);
         const qsizetype slash = name.indexOf(u'/');
         records.push_back(

@@ -15,6 +15,8 @@ inline constexpr Bilingual kUnknownCommand{.italian = "comando sconosciuto '%1'"
                                            .english = "unknown command '%1'"};
 inline constexpr Bilingual kUnknownOption{.italian = "opzione sconosciuta '%1'",
                                           .english = "unknown option '%1'"};
+inline constexpr Bilingual kNotForCommand{.italian = "%1 non è un'opzione di %2",
+                                          .english = "%1 is not an option of %2"};
 inline constexpr Bilingual kNeedsValue{.italian = "%1 vuole un valore",
                                        .english = "%1 needs a value"};
 inline constexpr Bilingual kTakesNoValue{.italian = "%1 non vuole un valore",
@@ -45,8 +47,6 @@ inline constexpr Bilingual kNeedsRange{.italian = "path vuole --from e --to",
                                        .english = "path needs --from and --to"};
 inline constexpr Bilingual kRange{.italian = "--from non può superare --to",
                                   .english = "--from cannot be above --to"};
-inline constexpr Bilingual kWholeRange{.italian = "%1 vuole una forza intera da 0 a 1000000",
-                                       .english = "%1 needs a whole strength from 0 to 1000000"};
 inline constexpr Bilingual kBy{.italian = "--by vuole max o min", .english = "--by is max or min"};
 inline constexpr Bilingual kOneGoal{.italian = "--goal-hit, --goal-total e --foe-health: uno solo",
                                     .english
@@ -54,6 +54,18 @@ inline constexpr Bilingual kOneGoal{.italian = "--goal-hit, --goal-total e --foe
 inline constexpr Bilingual kBowNeedsSlash{
     .italian = "'%1' è un arco: scrivere ARCO/FRECCE, come '%1/Wooden Arrows'",
     .english = "'%1' is a bow: write BOW/ARROWS, as in '%1/Wooden Arrows'"};
+inline constexpr Bilingual kNotABow{
+    .italian = "'%1' è un'arma corpo a corpo, non un arco: scriverla senza '/%2'",
+    .english = "'%1' is a melee weapon, not a bow: write it without '/%2'"};
+inline constexpr Bilingual kSameChoice{.italian = "'%1' ripetuta: compare vuole scelte diverse",
+                                       .english = "'%1' given twice: compare takes different "
+                                                  "choices"};
+inline constexpr Bilingual kFromAboveDefault{
+    .italian = "--from supera 1000, dove finisce l'intervallo senza --to",
+    .english = "--from is above 1000, where the range ends without --to"};
+inline constexpr Bilingual kToBelowDefault{
+    .italian = "--to è sotto 0, dove comincia l'intervallo senza --from",
+    .english = "--to is below 0, where the range starts without --from"};
 
 // Refusals (exit status 1).
 inline constexpr Bilingual kNoSuchName{.italian = "nessuna arma né arco si chiama '%1'",
@@ -74,6 +86,19 @@ inline constexpr Bilingual kLevelUnused{.italian = "--level serve solo con 'True
                                                    "con '%1'",
                                         .english = "--level is only for 'Trueshot Quiver', not "
                                                    "for '%1'"};
+inline constexpr Bilingual kLevelNoChoice{
+    .italian = "--level serve solo con 'Trueshot Quiver', che nessuna scelta ha",
+    .english = "--level is only for 'Trueshot Quiver', which no choice has"};
+inline constexpr Bilingual kWholeRange{.italian = "%1 vuole una forza intera da 0 a 1000000",
+                                       .english = "%1 needs a whole strength from 0 to 1000000"};
+inline constexpr Bilingual kStrengthRange{
+    .italian = "%1 vuole una forza da -1000000000 a 1000000000",
+    .english = "%1 needs a strength from -1000000000 to 1000000000"};
+inline constexpr Bilingual kTooFine{
+    .italian = "con --level %1 le 15 cifre dei valori non distinguono alcune scelte da --from a "
+               "--to",
+    .english = "with --level %1 the figures' 15 digits cannot tell some choices apart from "
+               "--from to --to"};
 inline constexpr Bilingual kRequirementUnknown{
     .italian = "il requisito di forza di '%1' è sconosciuto: niente danno da calcolare",
     .english = "the strength requirement of '%1' is unknown: no damage to compute"};

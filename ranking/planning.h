@@ -80,6 +80,14 @@ struct Band {
 std::vector<Band> bestBands(Mode mode, const QString &level, int from, int to, Measure measure,
                             const QLocale &locale);
 
+// Whether the program's figures, written to 15 digits, keep apart at every whole strength
+// from..to any two picks of `mode` whose totals differ there: otherwise their figures may tie
+// where the lines do not, and no sweep along the lines can follow the program's own order. A
+// Trueshot level with more digits than a figure holds (99.99999999999 against the +10 of
+// another kind) does that.
+bool figuresSeparate(Mode mode, const QString &level, int from, int to, Measure measure,
+                     const QLocale &locale);
+
 // The least whole boosted strength from 0 at which the minimum per hit reaches `target`
 // (HitAtLeast), or the minimum over in.seconds reaches it (TotalAtLeast), by the program's own
 // computation (it holds to the last digit, and one point less does not). With `wieldable` the

@@ -7,6 +7,8 @@
 #include "catalogue/melee.h"
 #include "ranking/planning_model.h"
 
+#include <utility>
+
 namespace harmtally::ranking {
 
 using namespace model;
@@ -55,24 +57,87 @@ std::vector<Band> sweep(const std::vector<Line<N>> &lines, N scale, long long fr
     return bands;
 }
 
+// Every rankable pick of the mode, with its figures.
+struct Catalogue {
+    std::vector<Pick> picks;
+    std::vector<Figures> figures;
+    std::vector<long long> requirement; // by catalogue order
+};
+
+Catalogue catalogue(Mode mode, const QString &level, Measure measure, const QLocale &locale)
+{
+    const std::size_t count
+        = mode == Mode::Melee ? meleeWeapons().size() : bows().size() * arrowKinds().size();
+    Catalogue c;
+    c.requirement.resize(count);
+    for (std::size_t order = 0; order < count; ++order) {
+        const Pick pick = pickAt(mode, order);
+        if (const std::optional<Figures> f = figuresOf(pick, measure, level, locale)) {
+            c.picks.push_back(pick);
+            c.figures.push_back(*f);
+            c.requirement[order] = f->requirement;
+        }
+    }
+    return c;
+}
+
+// Whether every two lines of one speed wieldable by `to` are equal, or at least two units apart
+// (beyond `tolerance`, they are not equal).
+template <class N>
+bool apart(const std::vector<Line<N>> &lines, N scale, long long to, long double unit,
+           long double tolerance)
+{
+    std::vector<std::pair<N, N>> slopes; // slope, intercept
+    for (const Line<N> &line : lines)
+        if (line.requirement <= to)
+            slopes.emplace_back(line.slope, line.intercept);
+    std::sort(slopes.begin(), slopes.end());
+    for (std::size_t i = 1; i < slopes.size(); ++i) {
+        if (slopes[i].first != slopes[i - 1].first)
+            continue;
+        const long double difference
+            = (long double)(slopes[i].first * (slopes[i].second - slopes[i - 1].second))
+              / (long double)(N(5) * scale);
+        if (difference > tolerance && difference < 2 * unit)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+bool figuresSeparate(Mode mode, const QString &level, int from, int to, Measure measure,
+                     const QLocale &locale)
+{
+    const Catalogue c = catalogue(mode, level, measure, locale);
+    // A minute's total: hits per minute x (base + (strength - requirement) / 5).
+    long double largest = 0;
+    for (const Figures &f : c.figures)
+        for (int s : {from, to})
+            if (f.requirement <= to)
+                largest = std::max(
+                    largest, std::fabs(f.hitsPerMinute * (f.base + (s - f.requirement) / 5.0L)));
+    if (largest == 0)
+        return true;
+    // Two speeds part by at least a fifth of a point per strength; one speed keeps its
+    // difference at every strength.
+    const long double unit = std::pow(10.0L, std::floor(std::log10(largest)) - 14);
+    if (unit >= 0.1L)
+        return false;
+    if (const std::optional<int> digits = exactDigits(c.figures))
+        return apart(linesOf<Wide>(c.picks, c.figures, powerOfTen(*digits)), powerOfTen(*digits),
+                     to, unit, 0);
+    // Read from doubles, equal figures may differ in their last bits.
+    return apart(linesOf<long double>(c.picks, c.figures, 1), 1.0L, to, unit, largest * 1e-15L);
+}
 
 std::vector<Band> bestBands(Mode mode, const QString &level, int from, int to, Measure measure,
                             const QLocale &locale)
 {
-    const std::size_t count
-        = mode == Mode::Melee ? meleeWeapons().size() : bows().size() * arrowKinds().size();
-    std::vector<Pick> picks;
-    std::vector<Figures> figures;
-    std::vector<long long> requirement(count);
-    for (std::size_t order = 0; order < count; ++order) {
-        const Pick pick = pickAt(mode, order);
-        if (const std::optional<Figures> f = figuresOf(pick, measure, level, locale)) {
-            picks.push_back(pick);
-            figures.push_back(*f);
-            requirement[order] = f->requirement;
-        }
-    }
+    const Catalogue c = catalogue(mode, level, measure, locale);
+    const std::vector<Pick> &picks = c.picks;
+    const std::vector<Figures> &figures = c.figures;
+    const std::vector<long long> &requirement = c.requirement;
     std::vector<Band> bands;
     if (const std::optional<int> digits = exactDigits(figures))
         bands = sweep(linesOf<Wide>(picks, figures, powerOfTen(*digits)), powerOfTen(*digits), from,

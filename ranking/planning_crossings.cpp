@@ -21,7 +21,9 @@ std::optional<Crossing> crossingOf(const Line<N> &a, const Line<N> &b, Measure m
     const N numerator = behind.slope * behind.intercept - ahead.slope * ahead.intercept;
     const N denominator = (ahead.slope - behind.slope) * scale;
     const long double from = overtakes(ahead, behind, scale, false);
-    if (std::fabs(from) > kStrengthLimit)
+    // Every crossing within the ranges the commands take (to the limit) is kept; int holds
+    // twice the limit.
+    if (std::fabs(from) > 2 * kStrengthLimit)
         return std::nullopt;
     return Crossing{ahead.pick, behind.pick, measure,
                     double((long double)numerator / (long double)denominator), int(from)};

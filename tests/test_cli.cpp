@@ -75,7 +75,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out"); // with lines, how the second line starts
+        QTest::addColumn<QString>(
+            "out"); // with lines, how the second line (or with a line, the output) starts
         QTest::addColumn<QString>("err");
         QTest::addColumn<int>("lines"); // 0: the output in full
         // Status 0 prints the text on stdout; 1 and 2 one line on stderr, 2 with the help hint.
@@ -142,7 +143,35 @@ private slots:
         add("one choice", {"compare", "Bo", "--strength", "5", "--seconds", "5"}, 2, "compare takes 2 to 4 choices");
         add("bow, no slash", {"compare", "Bo", "elm flatbow", "--strength", "5", "--seconds", "5"}, 2, "'Elm Flatbow' is a bow: write BOW/ARROWS, as in 'Elm Flatbow/Wooden Arrows'");
         add("path, no range", {"path", "--from", "3"}, 2, "path needs --from and --to");
-        add("path, half strength", {"path", "--from", "3", "--to", "4.5"}, 2, "--to needs a whole strength from 0 to 1000000");
+        add("path, half strength", {"path", "--from", "3", "--to", "4.5"}, 1, "--to needs a whole strength from 0 to 1000000");
+        add("path, not a number", {"path", "--from", "x", "--to", "4"}, 1, "--from is not a number: 'x'");
+        add("path, another's option", {"path", "--strength", "3"}, 2, "--strength is not an option of path");
+        add("path, level, no bows", {"path", "--level", "3", "--from", "1", "--to", "2"}, 2, "--level goes with --bows");
+        add("path, level beyond 15 digits", {"path", "--bows", "--level", "99.99999999", "--from", "1000000", "--to", "1000000"}, 1, "with --level 99.99999999 the figures' 15 digits cannot tell some choices apart from --from to --to");
+        add("five choices", {"compare", "Bo", "Rusted Dirk", "Rusted Dirk+1", "Rusted Dirk+2", "Wooden Club+3", "--strength", "5", "--seconds", "5"}, 2, "compare takes 2 to 4 choices");
+        add("first bow, no slash", {"compare", "Bo", "Ashwood Flatbow", "--strength", "5", "--seconds", "5"}, 2, "'Ashwood Flatbow' is a bow: write BOW/ARROWS, as in 'Ashwood Flatbow/Wooden Arrows'");
+        add("melee with arrows", {"compare", "Bo", "rusted dirk/Pinpoint Arrows", "--strength", "5", "--seconds", "5"}, 2, "'Rusted Dirk' is a melee weapon, not a bow: write it without '/Pinpoint Arrows'");
+        add("no such arrows for a bow", {"compare", "Bo", "Elm Flatbow/Wooden", "--strength", "5", "--seconds", "5"}, 1, "no arrow kind is named 'Wooden'; did you mean 'Wooden Arrows'?");
+        add("same choice twice", {"compare", "Bo", "bo", "--strength", "5", "--seconds", "5"}, 2, "'Bo' given twice: compare takes different choices");
+        add("level no choice uses", {"compare", "Bo", "Elm Flatbow/Wooden Arrows", "--strength", "5", "--seconds", "5", "--level", "3"}, 1, "--level is only for 'Trueshot Quiver', which no choice has");
+        add("Trueshot choice, no level", {"compare", "Bo", "Elm Flatbow/Trueshot Quiver", "--strength", "5", "--seconds", "5"}, 1, "'Trueshot Quiver' needs --level, its level");
+        add("--from alone", {"compare", "Bo", "Rusted Dirk", "--strength", "5", "--seconds", "5", "--from", "2000"}, 2, "--from is above 1000, where the range ends without --to");
+        add("--to alone", {"compare", "Bo", "Rusted Dirk", "--strength", "5", "--seconds", "5", "--to", "-3"}, 2, "--to is below 0, where the range starts without --from");
+        add("range beyond the limit", {"compare", "Bo", "Rusted Dirk", "--strength", "5", "--seconds", "5", "--to", "1e10"}, 1, "--to needs a strength from -1000000000 to 1000000000");
+        add("crossing at both ends", {"compare", "Rusted Dirk", "Wooden Club+3", "--strength", "10", "--seconds", "60", "--from", "11.25", "--to", "11.25", "--format=csv"}, 0, "Rusted Dirk,", 6);
+        add("compare, per cent to a tenth", {"compare", "Rusted Dirk", "Wooden Club+3", "--strength", "10", "--seconds", "60"}, 0,
+            "Weapon         Arrows  Str req.  Hits/min  Min base  Max base  Min per hit  Max per hit  Min total  Max total  Max total diff.  Diff. %  Max total per str. point\n"
+            "Rusted Dirk                   0        66         1         4            3            6        198        396                0        0                      13,2\n"
+            "Wooden Club+3                 0        50         3         6            5            8        250        400                4        1                        10\n\n"
+            "Ahead        Behind         Measure   Crossing  Ahead from\n"
+            "Rusted Dirk  Wooden Club+3  totalMax     11,25          12\n"
+            "Rusted Dirk  Wooden Club+3  totalMin     26,25          27\n", 0, {"LC_ALL=it_IT.UTF-8"});
+        add("goal, English captions", rank + QStringList{"--wieldable", "--goal-hit", "150"}, 0,
+            "Weapon                         Str req.  Hits/min  Min base  Max base  Min per hit  Max per hit  Min total  Max total  Str needed  More than now\n"
+            "Staff of Hope                       100        40        90       129           90          129       3600       5160         400            300\n", 121, {"LC_ALL=it_IT.UTF-8"});
+        add("goal, no trailing blanks", rank + QStringList{"--wieldable", "--goal-hit", "5"}, 0,
+            "Weapon                         Str req.  Hits/min  Min base  Max base  Min per hit  Max per hit  Min total  Max total  Str needed  More than now\n"
+            "Drachenstaff                          0        40        14        22           34           42       1360       1680           0\n", 121);
         add("two goals", rank + QStringList{"--goal-hit", "3", "--foe-health", "9"}, 2, "--goal-hit, --goal-total and --foe-health: one at most");
         add("no foe", rank + QStringList{"--foe-health", "0"}, 1, "--foe-health needs a number above 0");
         add("bows and arrows", {"list", "--bows", "--arrows"}, 2, "list --bows or list --arrows, not both");
@@ -162,8 +191,10 @@ private slots:
         QTest::newRow("path") << QStringList{"path", "--from", "0", "--to", "300", "--format=json"};
         QTest::newRow("path, bows, min") << QStringList{"path", "--bows", "--level", "4", "--from", "20", "--to", "160", "--by", "min", "--format=json"};
         QTest::newRow("compare") << QStringList{"compare", "Fine Steel Dagger+3", "Polished Hand Axe+3", "Elm Flatbow/Trueshot Quiver", "Skull Dagger", "--from", "-1e5", "--to", "1e5"} + at;
+        QTest::newRow("compare, bases below 0") << QStringList{"compare", "Elm Flatbow/Trueshot Quiver", "Fine Steel Dagger+3", "--from", "-1000", "--to", "0", "--strength", "100", "--seconds", "7", "--level", "-300", "--format=json"};
         QTest::newRow("goal hit") << QStringList{"rank", "--bows", "--goal-hit", "123.4"} + at;
         QTest::newRow("goal total") << QStringList{"rank", "--goal-total", "2000", "--strength", "100", "--seconds", "7", "--format=json"};
+        QTest::newRow("goal met where wieldable") << QStringList{"rank", "--wieldable", "--goal-hit", "5", "--strength", "100", "--seconds", "7", "--format=json"};
         QTest::newRow("foe") << QStringList{"rank", "--foe-health", "2500.5", "--strength", "100", "--seconds", "7", "--format=json"};
         // clang-format on
     }
@@ -176,7 +207,8 @@ private slots:
         const cli::Outcome result = run(arguments, {}, widgets);
         QCOMPARE(result.status, 0);
         const QJsonDocument json = QJsonDocument::fromJson(result.out.toUtf8());
-        const QString level = arguments.contains("--level") ? "4" : "";
+        const qsizetype l = arguments.indexOf("--level");
+        const QString level = l < 0 ? "" : arguments[l + 1];
         const auto f = [&](const QJsonValue &choice, double s, Column column) {
             return figure(choice.toObject(), text(s, c), "7", level, column);
         };
@@ -185,6 +217,7 @@ private slots:
             const Column total = arguments.contains("min") ? Column::TotalMin : Column::TotalMax;
             for (const QJsonValue band : json.array()) {
                 QCOMPARE(band["from"].toInt(), s);
+                QCOMPARE(band["arrows"].isNull(), !arguments.contains("--bows"));
                 for (; s <= band["to"].toInt(); ++s) {
                     const Mode mode = arguments.contains("--bows") ? Mode::Bow : Mode::Melee;
                     const auto table
@@ -245,8 +278,13 @@ private slots:
                         QCOMPARE(key, 60 * goal / (hit * row["hitsPerMinute"].toDouble()));
                 } else if (!foe && !row["strengthNeeded"].isNull()) {
                     const int s = row["strengthNeeded"].toInt();
-                    QVERIFY(f(row, s, c) >= goal && (s == 0 || f(row, s - 1, c) < goal));
-                    QCOMPARE(row["strengthMoreThanNow"].toDouble(), std::max(0, s - 100));
+                    const int lowest
+                        = arguments.contains("--wieldable") ? row["requirement"].toInt() : 0;
+                    QVERIFY(s >= lowest && f(row, s, c) >= goal);
+                    QVERIFY(s == lowest || f(row, s - 1, c) < goal);
+                    // Empty (null) when already met.
+                    QCOMPARE(row["strengthMoreThanNow"],
+                             s > 100 ? QJsonValue(s - 100) : QJsonValue());
                 }
             }
         }
@@ -266,11 +304,14 @@ private slots:
         if (lines == 0)
             QCOMPARE(result.out, out);
         QTEST(lines ? int(result.out.count(u'\n')) : 0, "lines");
-        QVERIFY2(!lines || result.out.section(u'\n', 1, 1).startsWith(out),
+        QVERIFY2(!lines
+                     || (out.contains(u'\n') ? result.out : result.out.section(u'\n', 1, 1))
+                            .startsWith(out),
                  qPrintable(result.out.left(300)));
     }
 
-    // Names the catalogues do not have: two that differ only in case and blanks.
+    // Names the catalogues do not have: two that differ only in case and blanks; and names just
+    // as far from the typed one as a suggestion may be (two edits, or a third of its length).
     void names_data()
     {
         QTest::addColumn<QString>("typed");
@@ -279,12 +320,14 @@ private slots:
         QTest::newRow("exact first") << "a  b" << 1 << QStringList{};
         QTest::newRow("two alike") << "A  b" << -1 << QStringList{"A B", "a  b", "Ab"};
         QTest::newRow("one alike") << " ab " << 2 << QStringList{};
+        QTest::newRow("two edits away") << "xy" << -1 << QStringList{"Ab"};
+        QTest::newRow("a third away") << "abcdefxyz" << -1 << QStringList{"Abcdefghi"};
     }
 
     void names()
     {
         QFETCH(QString, typed);
-        const cli::NameMatch match = cli::matchName({"A B", "a  b", "Ab"}, typed);
+        const cli::NameMatch match = cli::matchName({"A B", "a  b", "Ab", "Abcdefghi"}, typed);
         QTEST(int(match.found.value_or(-1)), "found");
         QTEST(match.closest, "closest");
     }
@@ -300,6 +343,7 @@ private slots:
         // clang-format off
         QTest::newRow("full disk") << rank + " >/dev/full" << 1 << "harmtally: cannot write the output: No space left on device\n";
         QTest::newRow("closed output") << rank + " >&-" << 1 << "harmtally: cannot write the output: Bad file descriptor\n";
+        QTest::newRow("short write") << "f=$(mktemp); trap '' XFSZ; ulimit -f 1; " + rank + " >\"$f\"; s=$?; rm \"$f\"; exit $s" << 1 << "harmtally: cannot write the output: File too large\n";
         QTest::newRow("pipe, SIGPIPE") << late << 128 + SIGPIPE << "";
         QTest::newRow("pipe, EPIPE") << "trap '' PIPE; " + late << 1 << "";
         QTest::newRow("no windows' library") << "d=$(mktemp -d /tmp/harmtally.XXXXXX); cp \"$0\" \"$d\"; \"$d/harmtally\" 2>&1 | sed \"s|$d|D|; s/ (.*//\" >&2; s=${PIPESTATUS[0]}; rm -r \"$d\"; exit $s"

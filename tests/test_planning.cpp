@@ -113,6 +113,8 @@ private slots:
         QTest::newRow("melee, minimum") << Mode::Melee << "" << Measure::Min << english << 1000;
         QTest::newRow("bows, level 7, maximum") << Mode::Bow << "7" << Measure::Max << english << 1000;
         QTest::newRow("bows, level 0,35, minimum") << Mode::Bow << "0,35" << Measure::Min << italian << 300;
+        QTest::newRow("bows, level 100: ties") << Mode::Bow << "100" << Measure::Max << english << 300;
+        QTest::newRow("bows, level -100: bases below 0") << Mode::Bow << "-100" << Measure::Min << english << 300;
         // clang-format on
     }
 
@@ -157,15 +159,17 @@ private slots:
         int answered = 0;
         for (const Pick &p : sample())
             for (Goal goal : {Goal::HitAtLeast, Goal::TotalAtLeast})
-                for (double target : {-3.0, 40.2, 61.3, 1234.5, 55555.0})
+                for (double target : {-3.0, 40.2, 61.3, 1234.5, 55555.0, qQNaN()})
                     for (bool wieldable : {false, true}) {
                         const Inputs in{p.mode, "", "7", "4,5"};
-                        const auto s = strengthNeeded(p, goal, target, in, wieldable, italian);
                         const Column c
                             = goal == Goal::HitAtLeast ? Column::HitMin : Column::TotalMin;
                         const auto req = figure(p, 1, "7", "4,5", Column::Requirement, italian);
-                        QVERIFY(s.has_value());
                         const int lowest = wieldable ? int(*req) : 0;
+                        if (qIsNaN(target)) // met exactly at the lowest strength
+                            target = *figure(p, lowest, "7", "4,5", c, italian);
+                        const auto s = strengthNeeded(p, goal, target, in, wieldable, italian);
+                        QVERIFY(s.has_value());
                         QVERIFY(*s >= lowest);
                         QVERIFY(*figure(p, *s, "7", "4,5", c, italian) >= target);
                         if (*s > lowest)

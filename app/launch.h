@@ -3,7 +3,7 @@
 // The windows live in a library of their own (libharmtally-windows.so), opened only when the
 // program is to show them, so that a command answered in the terminal never loads Qt Widgets.
 
-#include "core/language.h"
+#include "texts/language.h"
 
 namespace harmtally {
 

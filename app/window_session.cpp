@@ -2,8 +2,8 @@
 // the application on a display, the bundled fonts, the main window (and the ranking window, when
 // asked for), until the main window closes.
 
-#include "core/messages.h"
 #include "main_window/main_window.h"
+#include "texts/messages.h"
 #include "toolkit/error_box.h"
 #include "toolkit/fonts.h"
 

@@ -3,7 +3,7 @@
 // The command line's grammar: every option declared once in one table, each command a row of a
 // table naming its options, read by QCommandLineParser. A new command is one more row.
 
-#include "core/language.h"
+#include "texts/language.h"
 
 #include <QHash>
 #include <QLocale>

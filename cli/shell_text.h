@@ -3,7 +3,7 @@
 // What the command line says, in the shell's words: one line each, after "harmtally: ", naming
 // the options. The windows keep their own messages; these never quote them.
 
-#include "core/language.h"
+#include "texts/language.h"
 
 namespace harmtally::cli::text {
 

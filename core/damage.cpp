@@ -1,7 +1,7 @@
 #include "core/damage.h"
 
-#include "core/messages.h"
 #include "core/numbers.h"
+#include "texts/messages.h"
 
 #include <cmath>
 

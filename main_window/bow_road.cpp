@@ -2,8 +2,8 @@
 // level), check and compute, display.
 
 #include "catalogue/bows.h"
-#include "core/messages.h"
 #include "main_window/main_window.h"
+#include "texts/messages.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -5,6 +5,7 @@
 #include "main_window/mode_table.h"
 #include "plan_window/plan_window.h"
 #include "ranking_window/ranking_window.h"
+#include "toolkit/apply_texts.h"
 #include "windows/about_window.h"
 #include "windows/instructions_window.h"
 #include "windows/options_window.h"

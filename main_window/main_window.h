@@ -8,9 +8,9 @@
 // nothing, reports a refusal through the message sink.
 
 #include "core/damage.h"
-#include "core/language.h"
 #include "core/mode.h"
 #include "main_window/main_window_design.h"
+#include "texts/language.h"
 #include "toolkit/builder.h"
 #include "toolkit/designed_window.h"
 #include "toolkit/error_box.h"

@@ -1,8 +1,8 @@
 // The melee road: confirm the weapon, check and compute, display; and the exit button.
 
 #include "catalogue/melee.h"
-#include "core/messages.h"
 #include "main_window/main_window.h"
+#include "texts/messages.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 // notes', then the comparison's sentences and the chart's words. Only the plan window's own
 // files include it.
 
-#include "core/language.h"
+#include "texts/language.h"
 
 namespace harmtally::plan::captions {
 

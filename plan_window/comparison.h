@@ -5,8 +5,8 @@
 // written out. Every figure is a text the main window would show for that choice and strength
 // (pickRow), so the chart, the table and the sentences never disagree with it. Qt Core only.
 
-#include "core/language.h"
 #include "ranking/planning.h"
+#include "texts/language.h"
 
 #include <QLocale>
 #include <QString>

@@ -6,9 +6,9 @@
 // A plain window of its own, built the first time it is asked for; closing it never ends the
 // program. Every figure is the main window's own text for that choice and strength.
 
-#include "core/language.h"
 #include "plan_window/comparison.h"
 #include "ranking/planning.h"
+#include "texts/language.h"
 #include "toolkit/error_box.h"
 
 #include <QLocale>

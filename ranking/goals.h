@@ -3,8 +3,8 @@
 // The goal columns the ranking adds, in the window and on the command line alike: the strength
 // a goal needs, or how long a foe lasts, for each row (planning.h answers them).
 
-#include "core/language.h"
 #include "ranking/ranking.h"
+#include "texts/language.h"
 
 #include <QLocale>
 #include <QString>

@@ -6,8 +6,8 @@
 // applyTrueshotLevel), in the locale given. Qt Core only: the command line uses it too.
 
 #include "core/damage.h"
-#include "core/language.h"
 #include "core/mode.h"
+#include "texts/language.h"
 
 #include <QLocale>
 #include <QString>

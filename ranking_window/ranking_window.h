@@ -4,11 +4,11 @@
 // the strength, seconds and Trueshot level typed, following each keystroke. A plain window of
 // its own, created the first time it is asked for; closing it never ends the program.
 
-#include "core/language.h"
 #include "core/mode.h"
 #include "ranking/planning.h"
 #include "ranking/ranking.h"
 #include "ranking_window/placement.h"
+#include "texts/language.h"
 #include "toolkit/error_box.h"
 
 #include <QLocale>

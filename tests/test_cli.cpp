@@ -2,9 +2,9 @@
 #include "catalogue/melee.h"
 #include "cli/command_line.h"
 #include "cli/names.h"
-#include "core/messages.h"
 #include "core/numbers.h"
 #include "ranking/ranking.h"
+#include "texts/messages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

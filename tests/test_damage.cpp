@@ -1,5 +1,5 @@
 #include "core/damage.h"
-#include "core/messages.h"
+#include "texts/messages.h"
 
 #include <QTest>
 

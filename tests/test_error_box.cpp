@@ -1,5 +1,5 @@
-#include "core/messages.h"
 #include "main_window/main_window.h"
+#include "texts/messages.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
-#include "core/messages.h"
 #include "support.h"
+#include "texts/messages.h"
 #include "toolkit/fonts.h"
 
 #include <QAbstractItemView>

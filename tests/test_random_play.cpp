@@ -1,6 +1,6 @@
-#include "core/messages.h"
 #include "core/numbers.h"
 #include "support.h"
+#include "texts/messages.h"
 
 #include <QMessageBox>
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
-#include "core/messages.h"
 #include "core/numbers.h"
 #include "ranking/formats.h"
 #include "ranking/ranking.h"
+#include "texts/messages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,9 +1,9 @@
-#include "core/messages.h"
 #include "core/numbers.h"
 #include "ranking/formats.h"
 #include "ranking/planning.h"
 #include "ranking_window/ranking_table_model.h"
 #include "ranking_window/ranking_window.h"
+#include "texts/messages.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "core/messages.h"
 #include "support.h"
 #include "texts/language_texts.h"
+#include "texts/messages.h"
 
 using namespace harmtally;
 using namespace harmtally::testing;

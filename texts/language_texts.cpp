@@ -1,11 +1,6 @@
 #include "texts/language_texts.h"
 
 #include "texts/info_texts.h"
-#include "toolkit/builder.h"
-
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QLabel>
 
 namespace harmtally {
 
@@ -38,17 +33,5 @@ const std::array<TextRow, 23> kTextTable = std::to_array<TextRow>({
     {Form2Control::Label1,    Caption,   {.italian = kAboutItalian,                 .english = kAboutEnglish}},
 });
 // clang-format on
-
-void writeText(QWidget &widget, TextProperty property, const QString &text)
-{
-    if (property == Title)
-        widget.setWindowTitle(text);
-    else if (auto *combo = qobject_cast<QComboBox *>(&widget); combo && property == FieldText)
-        toolkit::setFieldText(*combo, text);
-    else if (auto *label = qobject_cast<QLabel *>(&widget))
-        label->setText(text);
-    else if (auto *button = qobject_cast<QAbstractButton *>(&widget))
-        button->setText(text);
-}
 
 } // namespace harmtally

@@ -1,18 +1,13 @@
 #pragma once
 
 // The bilingual text table: what the language step writes into the main window, the language
-// window itself and (at their next opening) the information windows. Each window writes the rows
-// aimed at it, in table order.
+// window itself and (at their next opening) the information windows.
 
-#include "core/language.h"
 #include "texts/control_names.h"
-
-#include <QString>
+#include "texts/language.h"
 
 #include <array>
 #include <variant>
-
-class QWidget;
 
 namespace harmtally {
 
@@ -25,16 +20,5 @@ struct TextRow {
 };
 
 extern const std::array<TextRow, 23> kTextTable;
-
-// Writes a caption, a pick-list's field text or a window title.
-void writeText(QWidget &widget, TextProperty property, const QString &text);
-
-// Writes, in table order, the rows aimed at the window whose controls are Id.
-template <class Id, class WidgetOf> void applyTexts(Language language, WidgetOf widgetOf)
-{
-    for (const TextRow &row : kTextTable)
-        if (const Id *id = std::get_if<Id>(&row.target))
-            writeText(*widgetOf(*id), row.property, row.text.in(language));
-}
 
 } // namespace harmtally

@@ -3,8 +3,8 @@
 // What the About and Instructions windows share: a design table of opaque labels and one close
 // button, and a load that writes the language applied last and puts the focus on that button.
 
-#include "core/language.h"
-#include "texts/language_texts.h"
+#include "texts/language.h"
+#include "toolkit/apply_texts.h"
 #include "toolkit/builder.h"
 #include "windows/secondary_window.h"
 

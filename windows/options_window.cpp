@@ -1,6 +1,6 @@
 #include "windows/options_window.h"
 
-#include "texts/language_texts.h"
+#include "toolkit/apply_texts.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -3,9 +3,9 @@
 // The language and mode window, Form4: the player picks the interface language and the kind of
 // weapon, and "Cambia/Change it" reports both choices, which the main window applies.
 
-#include "core/language.h"
 #include "core/mode.h"
 #include "texts/control_names.h"
+#include "texts/language.h"
 #include "toolkit/builder.h"
 #include "windows/secondary_window.h"
 

@@ -3,7 +3,7 @@
 // Every text of the error box, and the one line for a start without a display. Each carries
 // Italian and English in one string, whatever the interface language.
 
-#include "core/language.h"
+#include "texts/language.h"
 
 #include <QString>
 

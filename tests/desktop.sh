@@ -12,6 +12,7 @@ secondary_windows=("About....|About|330 192 269 260"
                    "Istruzioni|Istruzioni|300 208 312 206"
                    "Lingua/Language|Opzioni/Options|330 238 246 251")
 ranking_title='Classifica armi'
+plan_title='Confronta e pianifica'
 
 here=$(dirname "${BASH_SOURCE[0]}")
 started=()

@@ -1,13 +1,14 @@
 #!/usr/bin/python3
-"""Checks the README's Map against the code: every `#include "folder/..."` in a folder of the
-program must name the folder itself or one its row's "may use" column lists. A folder of the
-project that a program folder includes without a row of its own is an error too, so that a new
-folder cannot slip past the Map. Usage: map.py PROJECT_ROOT"""
+"""Checks the README's Map against the code: every include of a project folder in a folder of the
+program (`"folder/..."`, `<folder/...>` or a relative `"../folder/..."`) must name the folder
+itself or one its row's "may use" column lists; includes inside comments do not count. A folder
+of the project that a program folder includes without a row of its own is an error too, so that a
+new folder cannot slip past the Map. Usage: map.py PROJECT_ROOT"""
 import pathlib
 import re
 import sys
 
-root = pathlib.Path(sys.argv[1])
+root = pathlib.Path(sys.argv[1]).resolve()
 readme = (root / "README.md").read_text(encoding="utf-8")
 section = readme.split("## Map", 1)[1].split("\n## ", 1)[0]
 
@@ -23,13 +24,42 @@ for line in section.splitlines():
 if not allowed:
     sys.exit("map: no Map table in README.md")
 
-include = re.compile(r'^\s*#\s*include\s+"([a-z_]+)/', re.MULTILINE)
+# Comments give way to blanks (line breaks kept); literals are kept whole, so that a "/*" or "//"
+# in a string starts nothing. A digit separator (1'000) is no character literal.
+tokens = re.compile(r'''R"([^()\\\s]{0,16})\(.*?\)\1"|"(?:\\.|[^"\\\n])*"|(?<![\w])\d[\w']*'''
+                    r"|'(?:\\.|[^'\\\n])*'|//[^\n]*|/\*.*?\*/", re.DOTALL)
+
+
+def code(text):
+    def blank(match):
+        token = match.group(0)
+        return re.sub(r"[^\n]", " ", token) if token[:2] in ("//", "/*") else token
+    return tokens.sub(blank, text)
+
+
+include = re.compile(r'^[ \t]*#[ \t]*include[ \t]*(?:"([^"\n]+)"|<([^>\n]+)>)', re.MULTILINE)
+
+
+def used_folders(source):
+    """The project folders a source file includes from, each as often as it does."""
+    for quoted, angled in include.findall(code(source.read_text(encoding="utf-8"))):
+        path = quoted or angled
+        if quoted and path.startswith("."):
+            # Relative to the file itself: the folder it lands in, if it stays in the project.
+            resolved = (source.parent / path).resolve()
+            if not resolved.is_relative_to(root) or resolved.parent == root:
+                continue
+            path = resolved.relative_to(root).as_posix()
+        if "/" in path:
+            yield path.split("/", 1)[0]
+
+
 faults = []
 for folder, may_use in sorted(allowed.items()):
     for source in sorted((root / folder).glob("**/*")):
         if source.suffix not in (".cpp", ".h"):
             continue
-        for used in include.findall(source.read_text(encoding="utf-8")):
+        for used in used_folders(source):
             if used == folder or used in may_use:
                 continue
             where = source.relative_to(root)

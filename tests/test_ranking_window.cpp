@@ -596,6 +596,8 @@ private slots:
         // The window wants 600 x 500 and needs at least 400 x 300, on a 1000 x 700 screen.
         QTest::newRow("right") << QRect(10, 20, 340, 380) << QRect(350, 20, 600, 500);
         QTest::newRow("right, narrowed") << QRect(100, 300, 340, 380) << QRect(440, 200, 560, 500);
+        QTest::newRow("right, just the least width")
+            << QRect(10, 20, 590, 380) << QRect(600, 20, 400, 500);
         QTest::newRow("left") << QRect(640, 20, 340, 380) << QRect(40, 20, 600, 500);
         QTest::newRow("below") << QRect(350, 0, 340, 380) << QRect(350, 380, 600, 320);
         QTest::newRow("no room: over it") << QRect(350, 250, 340, 380) << QRect(0, 200, 600, 500);
@@ -607,6 +609,31 @@ private slots:
         QTEST(besideWindow(main, {600, 500}, {400, 300}, {0, 0, 1000, 700}), "placed");
         QVERIFY(QRect(0, 0, 1000, 700)
                     .contains(besideWindow(main, {3000, 900}, {400, 300}, {0, 0, 1000, 700})));
+    }
+
+    void placedBelow_data()
+    {
+        QTest::addColumn<double>("room"); // under the other window, in the window's heights
+        QTest::addColumn<bool>("below");
+        QTest::newRow("two thirds of its height") << 0.7 << true;
+        QTest::newRow("less: over the other") << 0.45 << false;
+    }
+
+    // With no room at either side, below only where two thirds of the table show. Activated
+    // before the window manager has framed it, the window stays where it was since moved.
+    void placedBelow()
+    {
+        QFETCH(double, room);
+        RankingWindow unframed(Language::Italian, italian, {}, {});
+        const QRect area = unframed.screen()->availableGeometry();
+        QWidget other;
+        other.setGeometry(area.adjusted(0, 0, 0, -int(unframed.height() * room)));
+        unframed.placeBeside(other);
+        QTEST(unframed.geometry().top() > other.geometry().bottom(), "below");
+        unframed.move(area.topLeft() + QPoint(5, 5));
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&unframed, &activate);
+        QCOMPARE(unframed.pos(), area.topLeft() + QPoint(5, 5));
     }
 
 private:

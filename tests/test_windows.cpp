@@ -22,6 +22,11 @@ private slots:
     void rankingWindowBesideTheMainWindow();
     void mainWindowClosingEndsTheProgram_data();
     void mainWindowClosingEndsTheProgram();
+    void wholeOnTheScreen_data();
+    void wholeOnTheScreen();
+    void titleBarKeptInReach_data();
+    void titleBarKeptInReach();
+    void rankingWindowKeptWhole();
 
 private:
     Recorder recorder_;
@@ -177,6 +182,81 @@ void TestWindows::mainWindowClosingEndsTheProgram()
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!form_->isVisible());
+}
+
+void TestWindows::wholeOnTheScreen_data()
+{
+    QTest::addColumn<QRect>("client");
+    QTest::addColumn<QMargins>("frame"); // as the window system reports it
+    QTest::addColumn<QSize>("least");
+    QTest::addColumn<QRect>("fitted");
+    // A 640 x 480 screen less a 30 px panel at its top; the window manager's frame: 4 px, title
+    // bar 24.
+    const QMargins frame(4, 24, 4, 4);
+    QTest::newRow("fits: stays") << QRect(100, 80, 300, 200) << frame << QSize()
+                                 << QRect(100, 80, 300, 200);
+    QTest::newRow("past the bottom right")
+        << QRect(500, 400, 300, 200) << frame << QSize() << QRect(336, 276, 300, 200);
+    QTest::newRow("title bar under the panel")
+        << QRect(100, 40, 300, 200) << frame << QSize() << QRect(100, 54, 300, 200);
+    QTest::newRow("left frame past the edge")
+        << QRect(2, 80, 300, 200) << frame << QSize() << QRect(4, 80, 300, 200);
+    QTest::newRow("larger: shrunk with its frame")
+        << QRect(0, 0, 900, 600) << frame << QSize() << QRect(4, 54, 632, 422);
+    QTest::newRow("fixed: kept whole at the top left")
+        << QRect(50, 50, 700, 500) << frame << QSize(700, 500) << QRect(4, 54, 700, 500);
+    QTest::newRow("no frame yet") << QRect(0, 30, 640, 450) << QMargins() << QSize()
+                                  << QRect(0, 30, 640, 450);
+    QTest::newRow("half-made frame: none yet")
+        << QRect(0, 30, 640, 450) << QMargins(4, -20, 4, 4) << QSize() << QRect(0, 30, 640, 450);
+}
+
+// Where a window goes to stay whole on the screen, its frame and title bar included.
+void TestWindows::wholeOnTheScreen()
+{
+    QFETCH(QRect, client);
+    QFETCH(QMargins, frame);
+    QFETCH(QSize, least);
+    QTEST(toolkit::fittedClient(client, frame, {0, 30, 640, 450}, least), "fitted");
+}
+
+void TestWindows::titleBarKeptInReach_data()
+{
+    QTest::addColumn<QPoint>("movedTo");
+    QTest::newRow("past the top") << QPoint(100, -40);
+    QTest::newRow("past the left") << QPoint(-40, 100);
+}
+
+// Moved past the top or left edge, by the player or by a window manager putting back an old
+// request, a window comes back whole; moved past the right, it stays where it was put.
+void TestWindows::titleBarKeptInReach()
+{
+    QFETCH(QPoint, movedTo);
+    press(*form_, Command5);
+    auto *about = openWindow<SecondaryWindow>("Form2");
+    const QRect area = about->screen()->availableGeometry();
+    about->move(movedTo);
+    QTRY_VERIFY(area.contains(about->geometry()));
+    about->move(area.right() - 50, 100);
+    QCOMPARE(about->pos(), QPoint(area.right() - 50, 100));
+    about->close();
+}
+
+// Moved by the player past the right edge, the ranking comes back whole when it is brought to the
+// front again, and stays whole when it widens for the bows' columns.
+void TestWindows::rankingWindowKeptWhole()
+{
+    form_->openRanking();
+    auto *ranking = openWindow<ranking::RankingWindow>("RankingWindow");
+    const QRect area = ranking->screen()->availableGeometry();
+    ranking->move(area.right() - 100, area.top());
+    form_->openRanking();
+    QVERIFY(area.contains(ranking->frameGeometry()));
+    ranking->resize(300, ranking->height());
+    ranking->move(area.right() - 300, area.top());
+    ranking->controls().bows->click();
+    QVERIFY(ranking->width() > 300);
+    QVERIFY(area.contains(ranking->frameGeometry()));
 }
 
 QTEST_MAIN(TestWindows)

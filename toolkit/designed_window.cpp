@@ -78,17 +78,31 @@ void DesignedWindow::paintEvent(QPaintEvent *event)
     QPainter(this).drawImage(0, 0, picture_);
 }
 
+QMargins knownFrame(const QMargins &reported)
+{
+    const bool whole = reported.left() >= 0 && reported.top() >= 0 && reported.right() >= 0
+                       && reported.bottom() >= 0;
+    return whole ? reported : QMargins();
+}
+
 QMargins frameMargins(const QWidget &window)
 {
     // Asked of the window itself: QWidget::frameGeometry() keeps the frame it saw at the last move
     // or resize, and the window manager may set its frame later without either.
     const QWindow *handle = window.windowHandle();
-    const QMargins margins = handle ? handle->frameMargins() : QMargins();
-    // A side below zero is a frame caught half made, before the window manager named its
-    // extents: no frame yet.
-    const bool whole = margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0
-                       && margins.bottom() >= 0;
-    return whole ? margins : QMargins();
+    return knownFrame(handle ? handle->frameMargins() : QMargins());
+}
+
+QRect fittedClient(const QRect &client, const QMargins &frame, const QRect &area, QSize least)
+{
+    const QMargins margins = knownFrame(frame);
+    const QSize size = client.size().boundedTo(area.size().shrunkBy(margins)).expandedTo(least);
+    const QRect whole(client.topLeft() - QPoint(margins.left(), margins.top()),
+                      size.grownBy(margins));
+    const QPoint fitted(
+        std::max(area.left(), std::min(whole.left(), area.right() + 1 - whole.width())),
+        std::max(area.top(), std::min(whole.top(), area.bottom() + 1 - whole.height())));
+    return {fitted + QPoint(margins.left(), margins.top()), size};
 }
 
 QRect frameGeometry(const QWidget &window)
@@ -104,11 +118,11 @@ QRect availableAreaAt(QPoint point, const QWidget &window)
 
 namespace {
 
-// Keeps its window whole on the screen, frame included. It fits the window when it is shown, and
-// again when the frame changes: a window manager adds its frame and title bar only after the
-// window is shown, names them without telling Qt, and may have shifted the window meanwhile, so
-// the frame is looked at again at every move, resize and activation, and the fit starts again
-// from where the program wanted the window.
+// Keeps its window whole on the screen, frame included. It fits the window when it is shown or
+// resized, and again when the frame changes: a window manager adds its frame and title bar only
+// after the window is shown, names them without telling Qt, and may have shifted the window
+// meanwhile, so the frame is looked at again at every move, resize and activation, and the fit
+// starts again from where the program wanted the window.
 class ScreenFit : public QObject {
     Q_OBJECT
 public:
@@ -124,16 +138,8 @@ public:
     void fitFrom(QPoint wanted)
     {
         margins_ = frameMargins(window_);
-        const QRect area = availableAreaAt(wanted, window_);
-        // A window that may shrink is made no larger than the area; a fixed one keeps its size.
-        const QSize size = window_.size()
-                               .boundedTo(area.size().shrunkBy(margins_))
-                               .expandedTo(window_.minimumSize());
-        const QRect frame(wanted - QPoint(margins_.left(), margins_.top()), size.grownBy(margins_));
-        const QPoint fitted(
-            std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
-            std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
-        const QRect client(fitted + QPoint(margins_.left(), margins_.top()), size);
+        const QRect client = fittedClient(QRect(wanted, window_.size()), margins_,
+                                          availableAreaAt(wanted, window_), window_.minimumSize());
         wanted_ = client.topLeft();
         // The client area is placed: move() would place the frame Qt saw last, which may be stale.
         if (client != window_.geometry())
@@ -148,6 +154,8 @@ public:
         else if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)
                  && window_.isVisible() && frameMargins(window_) != margins_)
             fitFrom(wanted_);
+        else if (type == QEvent::Resize && window_.isVisible())
+            fitFrom(window_.geometry().topLeft()); // grown, as for another mode's columns
         else if (type == QEvent::Move && window_.isVisible() && pastTopLeft())
             fitFrom(window_.geometry().topLeft());
         else if (type == QEvent::Move)

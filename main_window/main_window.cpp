@@ -170,6 +170,8 @@ void MainWindow::open(QPointer<Window> &window, Form1Control opener, Build build
         window = build();
         connect(window, &SecondaryWindow::mainWindowReleased, this, [this, opener] {
             setEnabled(true);
+            // Without a window manager nobody else hands the keyboard back.
+            activateWindow();
             controls_[opener]->setFocus();
         });
         setEnabled(false);

@@ -9,10 +9,10 @@ fail() { echo "format_check: FAIL: $*" >&2; exit 1; }
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
 
-mkdir -p "$tree/src/scripts" "$tree/src/core" "$tree/src/build/app" "$tree/bin"
+mkdir -p "$tree/src/scripts" "$tree/src/texts" "$tree/src/build/app" "$tree/bin"
 cp "$root/.clang-format" "$tree/src/"
 cp "$root/scripts/format-check" "$tree/src/scripts/"
-cp "$root/core/language.h" "$tree/src/core/"
+cp "$root/texts/language.h" "$tree/src/texts/"
 # Generated sources in a build tree are no one's to format.
 touch "$tree/src/build/CMakeCache.txt"
 printf 'int  generated ;\n' >"$tree/src/build/app/moc.cpp"
@@ -24,11 +24,11 @@ check() { PATH="$tree/bin" "$tree/src/scripts/format-check" 2>&1; }
 
 said=$(check) || fail "a formatted tree without git failed: $said"
 
-printf 'int  x ;\n' >"$tree/src/core/unformatted.h"
+printf 'int  x ;\n' >"$tree/src/texts/unformatted.h"
 said=$(check) && fail "an unformatted file passed"
-grep -q 'core/unformatted.h' <<<"$said" && grep -q 'not formatted' <<<"$said" \
+grep -q 'texts/unformatted.h' <<<"$said" && grep -q 'not formatted' <<<"$said" \
     || fail "an unformatted file was reported as: $said"
-rm "$tree/src/core/unformatted.h"
+rm "$tree/src/texts/unformatted.h"
 
 rm "$tree/bin/clang-format"
 said=$(check) && fail "the check passed without clang-format"

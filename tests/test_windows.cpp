@@ -255,8 +255,8 @@ void TestWindows::rankingWindowKeptWhole()
     ranking->resize(300, ranking->height());
     ranking->move(area.right() - 300, area.top());
     ranking->controls().bows->click();
-    QVERIFY(ranking->width() > 300);
-    QVERIFY(area.contains(ranking->frameGeometry()));
+    QTRY_VERIFY(ranking->width() > 300);
+    QTRY_VERIFY(area.contains(ranking->frameGeometry()));
 }
 
 QTEST_MAIN(TestWindows)

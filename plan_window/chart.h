@@ -4,7 +4,8 @@
 // minimum dashed, one colour and one marker shape per choice, each requirement marked on its
 // line, a dot at every crossing with its strength, and a cursor at the typed strength. It only
 // draws what it is given; Left and Right (Page Up and Down by ten, Home and End) and the mouse
-// ask for another cursor strength, which the window types in.
+// ask for another cursor strength, which the window types in. Its layout (chart_layout.cpp)
+// follows its data, size, font and locale; its painting (chart_paint.cpp) only draws.
 
 #include "plan_window/comparison.h"
 #include "plan_window/slot_marks.h"
@@ -16,11 +17,14 @@
 
 #include <cstddef>
 
+class QPainter;
+
 namespace harmtally::plan {
 
 class Chart : public QWidget {
     Q_OBJECT
 public:
+    // Its numbers are written in `locale`, and in whichever setLocale() gives it later.
     explicit Chart(const QLocale &locale, QWidget *parent = nullptr);
 
     void setData(ChartData data);
@@ -52,18 +56,43 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // A value along an axis and its words, written when the layout is.
+    struct Tick {
+        double value;
+        QString text;
+    };
+    // The palette's colours of one painting.
+    struct Inks {
+        QColor ink;
+        QColor paper;
+        QColor faint;
+    };
+
     void layOut();
     void askAt(qreal x);
     QString tickText(double value) const;
 
-    QLocale locale_;
+    // The steps of a painting, in the order they overlap.
+    void paintAxes(QPainter &p, const Inks &inks) const;
+    void paintTitles(QPainter &p, const Inks &inks) const;
+    void paintKey(QPainter &p, const Inks &inks) const;
+    void paintLines(QPainter &p, const Series &s) const;
+    void paintRequirement(QPainter &p, const Series &s) const;
+    void paintMarkers(QPainter &p, const Series &s, const Inks &inks) const;
+    void paintCursor(QPainter &p, const Inks &inks) const;
+    void paintCrossings(QPainter &p, const Inks &inks) const;
+    void paintFocus(QPainter &p) const;
+
     ChartData data_;
-    // Fixed between data changes: the totals shown and where the plot sits.
+    // Fixed between changes of data, size, font or locale: the totals shown, where the plot
+    // sits, and the ticks' words.
     double low_ = 0, high_ = 1;
     double strengthStep_ = 10, totalStep_ = 1;
     QRectF plot_;
+    std::vector<Tick> strengthLabels_, totalLabels_;
     bool forImage_ = false;
 };
 

@@ -68,6 +68,8 @@ private slots:
     void statusWords();
     void rangesDrawn_data();
     void rangesDrawn();
+    void relaidOut_data();
+    void relaidOut();
     void keysAndPlaces();
     void saveImage_data();
     void saveImage();
@@ -442,6 +444,53 @@ void TestPlanWindow::rangesDrawn()
         QVERIFY(ticks.size() >= 2 && ticks.size() <= 40);
     for (const Dot &dot : drawn.crossings)
         QVERIFY(c.chart->plotArea().contains(c.chart->labelBox(dot)));
+}
+
+void TestPlanWindow::relaidOut_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<bool>("moved"); // the plot, for the room its tick labels take
+    QFont big = QApplication::font();
+    big.setPointSizeF(big.pointSizeF() * 2);
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    const QLocale it(QLocale::Italian, QLocale::Italy);
+    // clang-format off
+    QTest::newRow("a bigger font") << big << QLocale::c() << QApplication::palette() << true;
+    QTest::newRow("Italian numbers") << QApplication::font() << it << QApplication::palette() << false;
+    QTest::newRow("a dark palette") << QApplication::font() << QLocale::c() << dark << false;
+    // clang-format on
+}
+
+// The chart lays itself out and paints again when its font, locale or palette changes.
+void TestPlanWindow::relaidOut()
+{
+    QFETCH(QFont, font);
+    QFETCH(QLocale, locale);
+    QFETCH(QPalette, palette);
+    QFETCH(bool, moved);
+    Chart chart(QLocale::c());
+    chart.resize(chart.sizeHint());
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    // Strengths in ten-thousandths: every tick label has a decimal separator.
+    chart.setData(compare(picksNamed({"Fine Steel Dagger+3", "Polished Hand Axe+3"}),
+                          {"0", "60", "", "0", "0.001"}, Language::English, QLocale::c())
+                      .chart);
+    const QRectF plot = chart.plotArea();
+    const QImage before = chart.grab().toImage();
+    // Each change alone, as a desktop sends it.
+    if (font != chart.font())
+        chart.setFont(font);
+    if (locale != chart.locale())
+        chart.setLocale(locale);
+    if (palette != chart.palette())
+        chart.setPalette(palette);
+    QCOMPARE(chart.plotArea() != plot, moved);
+    QVERIFY(chart.grab().toImage() != before);
 }
 
 // Escape closes the completion's list first, then the window; Tab goes through the window from

@@ -2,7 +2,7 @@
 
 #include "catalogue/bows.h"
 #include "core/numbers.h"
-#include "plan_window/captions.h"
+#include "texts/plan_words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,24 +20,7 @@ using ranking::Column;
 constexpr std::size_t kFirstRankingColumn = std::size_t(Column::Requirement);
 static_assert(std::size_t(Column::TotalMax) - kFirstRankingColumn == std::size_t(Figure::TotalMax));
 
-// "%1" is where the seconds go: "over 10 s", or "over the seconds" while none are typed.
-constexpr Bilingual kCaptions[kFigureCount] = {
-    {.italian = "Requisito di forza", .english = "Strength requirement"},
-    {.italian = "Colpi al minuto", .english = "Hits per minute"},
-    {.italian = "Danno base minimo", .english = "Base minimum"},
-    {.italian = "Danno base massimo", .english = "Base maximum"},
-    {.italian = "Minimo per colpo", .english = "Minimum per hit"},
-    {.italian = "Massimo per colpo", .english = "Maximum per hit"},
-    {.italian = "Minimo %1", .english = "Minimum %1"},
-    {.italian = "Massimo %1", .english = "Maximum %1"},
-    {.italian = "Massimo %1, rispetto alla 1ª", .english = "Maximum %1, vs first"},
-    {.italian = "Massimo %1, rispetto alla 1ª (%)", .english = "Maximum %1, vs first (%)"},
-    {.italian = "Minimo %1, rispetto alla 1ª", .english = "Minimum %1, vs first"},
-    {.italian = "Minimo %1, rispetto alla 1ª (%)", .english = "Minimum %1, vs first (%)"},
-    {.italian = "Un punto di forza in più, per colpo",
-     .english = "One more strength point, per hit"},
-    {.italian = "Un punto di forza in più, %1", .english = "One more strength point, %1"},
-};
+static_assert(std::size(kCaptions) == kFigureCount);
 
 // The main window refuses exactly "0" as an entry not made yet, and computes a zero written any
 // other way: a cursor at 0 is a strength of the chart like any other.

@@ -1,5 +1,7 @@
 #include "app/launch.h"
 
+#include "texts/messages.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -27,14 +29,9 @@ int launchWindows(int &argc, char **argv, bool rankingWindow, Language language)
     using Run = int (*)(int *, char **, int);
     const auto run = reinterpret_cast<Run>(windows.resolve("harmtally_run_windows"));
     if (!run) {
-        constexpr Bilingual kMissing{
-            .italian = "harmtally: manca la libreria delle finestre, cercata in %1 (%2)",
-            .english = "harmtally: the windows' library is missing, looked for %1 (%2)"};
         std::fprintf(stderr, "%s\n",
-                     qUtf8Printable(kMissing.in(language).arg(
-                         tried.join(language == Language::Italian ? QStringLiteral(" e ")
-                                                                  : QStringLiteral(" and ")),
-                         windows.errorString())));
+                     qUtf8Printable(messages::kWindowsMissing.in(language).arg(
+                         tried.join(words::kAnd.in(language)), windows.errorString())));
         return 1;
     }
     return run(&argc, argv, rankingWindow);

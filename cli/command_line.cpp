@@ -2,7 +2,7 @@
 
 #include "cli/command_table.h"
 #include "cli/shell_replies.h"
-#include "cli/shell_text.h"
+#include "texts/shell_words.h"
 
 #include <algorithm>
 #include <cerrno>

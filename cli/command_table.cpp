@@ -2,6 +2,7 @@
 
 #include "cli/plan_commands.h"
 #include "cli/ranking_commands.h"
+#include "texts/shell_words.h"
 
 namespace harmtally::cli {
 namespace {
@@ -18,24 +19,17 @@ constexpr Option kPathOptions[] = {Option::Bows, Option::Level, Option::From, Op
                                    Option::By, Option::Format};
 constexpr Command kCommands[] = {
     {"list", "list [--bows | --arrows]",
-     "every melee weapon's name (--bows: every bow's, --arrows: every arrow\n"
-     "      kind's), one a line, in catalogue order: the names calc takes", kListOptions, list},
+     text::help::kListCommand, kListOptions, list},
     {"calc", "calc NAME --strength S --seconds T [--arrows KIND [--level L]]",
-     "the damage of one weapon, or of one bow with its arrow kind (and the\n"
-     "      Trueshot Quiver's level): minimum and maximum per hit, then over the\n"
-     "      seconds, tab-separated", kCalcOptions, calc},
+     text::help::kCalcCommand, kCalcOptions, calc},
     {"rank", "rank --strength S --seconds T [--bows [--level L]] [--wieldable] [--format FORMAT]\n"
      "          [--goal-hit D | --goal-total X | --foe-health H]",
-     "every melee weapon (--bows: every bow with every arrow kind), the most\n"
-     "      damage over the seconds first; with a goal, the strength it needs (or\n"
-     "      the hits and seconds a foe lasts), least first", kRankOptions, rank},
+     text::help::kRankCommand, kRankOptions, rank},
     {"compare", "compare CHOICE CHOICE [CHOICE [CHOICE]] --strength S --seconds T [--level L]\n"
      "          [--from A --to B] [--format FORMAT]",
-     "two to four choices side by side (a CHOICE is a weapon, or BOW/ARROWS),\n"
-     "      and the strengths from A to B (0 to 1000) at which their totals cross", kCompareOptions, compare},
+     text::help::kCompareCommand, kCompareOptions, compare},
     {"path", "path [--bows [--level L]] --from A --to B [--by max|min] [--format FORMAT]",
-     "the choice that deals the most over the seconds at each whole strength\n"
-     "      from A to B, among those that strength can wield", kPathOptions, path},
+     text::help::kPathCommand, kPathOptions, path},
 };
 // clang-format on
 
@@ -45,15 +39,11 @@ std::span<const Command> commandTable() { return kCommands; }
 
 QString help()
 {
-    QString out = QStringLiteral("Usage: harmtally [%1]\n"
-                                 "       harmtally COMMAND [OPTIONS]\n"
-                                 "Without a command, opens the window (%1: with the ranking).\n\n"
-                                 "Commands:\n")
-                      .arg(QLatin1String(kRankWindowOption));
+    QString out = QString::fromUtf8(text::help::kUsage).arg(QLatin1String(kRankWindowOption));
     for (const Command &command : kCommands)
         out += QStringLiteral("  harmtally %1\n      %2.\n")
                    .arg(QLatin1String(command.synopsis), QLatin1String(command.help));
-    out += QStringLiteral("\nOptions:\n");
+    out += QString::fromUtf8(text::help::kOptionsHeading);
     for (const OptionSpec &option : optionTable()) {
         QString name
             = QString(option.id == Option::Help ? "-h, --" : "--") + QLatin1String(option.name);
@@ -61,13 +51,7 @@ QString help()
             name += u' ' + QLatin1String(option.valueName);
         out += QStringLiteral("  %1%2\n").arg(name.leftJustified(20), QLatin1String(option.help));
     }
-    return out
-           + QStringLiteral(
-               "\nFigures are read and written as the locale says (LC_ALL, LC_NUMERIC, LANG); csv\n"
-               "and json write them with a point. Messages are in Italian when LC_ALL, "
-               "LC_MESSAGES\n"
-               "or LANG (the first set) names Italian. Exit status: 0 done, 1 refused or the\n"
-               "output could not be written, 2 misused.\n");
+    return out + QString::fromUtf8(text::help::kAfterOptions);
 }
 
 } // namespace harmtally::cli

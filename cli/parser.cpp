@@ -1,6 +1,6 @@
 #include "cli/parser.h"
 
-#include "cli/shell_text.h"
+#include "texts/shell_words.h"
 
 #include <QCommandLineParser>
 
@@ -11,23 +11,23 @@ namespace {
 
 // clang-format off
 constexpr OptionSpec kOptions[] = {
-    {Option::Help,       "help",        nullptr,  "show this help and end"},
-    {Option::Version,    "version",     nullptr,  "show the version and end"},
-    {Option::RankWindow, kRankWindowOption + 2, nullptr,  "open the window with the ranking beside it"},
-    {Option::Strength,   "strength",    "S",      "your boosted strength"},
-    {Option::Seconds,    "seconds",     "T",      "the seconds of fighting"},
-    {Option::Arrows,     "arrows",      "KIND",   "calc: the bow's arrow kind"},
-    {Option::Level,      "level",       "L",      "the Trueshot Quiver's level"},
-    {Option::Bows,       "bows",        nullptr,  "bows (with every arrow kind) instead of melee weapons"},
-    {Option::ArrowKinds, "arrows",      nullptr,  "list: the arrow kinds"},
-    {Option::Wieldable,  "wieldable",   nullptr,  "rank: leave out what asks for more strength than S"},
-    {Option::Format,     "format",      "FORMAT", "text (the default), csv or json"},
-    {Option::From,       "from",        "A",      "compare, path: the least strength of the range"},
-    {Option::To,         "to",          "B",      "compare, path: the greatest strength of the range"},
-    {Option::By,         "by",          "MEASURE", "path: max (the default) or min, over the seconds"},
-    {Option::GoalHit,    "goal-hit",    "D",      "rank: the strength at which every hit deals D"},
-    {Option::GoalTotal,  "goal-total",  "X",      "rank: the strength at which the seconds deal X"},
-    {Option::FoeHealth,  "foe-health",  "H",      "rank: the hits and seconds a foe with H health lasts"},
+    {Option::Help,       "help",        nullptr,  text::help::kHelp},
+    {Option::Version,    "version",     nullptr,  text::help::kVersion},
+    {Option::RankWindow, kRankWindowOption + 2, nullptr,  text::help::kRankWindow},
+    {Option::Strength,   "strength",    "S",      text::help::kStrength},
+    {Option::Seconds,    "seconds",     "T",      text::help::kSeconds},
+    {Option::Arrows,     "arrows",      "KIND",   text::help::kArrows},
+    {Option::Level,      "level",       "L",      text::help::kLevel},
+    {Option::Bows,       "bows",        nullptr,  text::help::kBows},
+    {Option::ArrowKinds, "arrows",      nullptr,  text::help::kArrowKinds},
+    {Option::Wieldable,  "wieldable",   nullptr,  text::help::kWieldable},
+    {Option::Format,     "format",      "FORMAT", text::help::kFormat},
+    {Option::From,       "from",        "A",      text::help::kFrom},
+    {Option::To,         "to",          "B",      text::help::kTo},
+    {Option::By,         "by",          "MEASURE", text::help::kBy},
+    {Option::GoalHit,    "goal-hit",    "D",      text::help::kGoalHit},
+    {Option::GoalTotal,  "goal-total",  "X",      text::help::kGoalTotal},
+    {Option::FoeHealth,  "foe-health",  "H",      text::help::kFoeHealth},
 };
 // clang-format on
 

@@ -3,11 +3,11 @@
 #include "catalogue/bows.h"
 #include "cli/names.h"
 #include "cli/shell_replies.h"
-#include "cli/shell_text.h"
 #include "core/numbers.h"
 #include "ranking/goals.h"
 #include "ranking/planning.h"
 #include "ranking/records.h"
+#include "texts/shell_words.h"
 
 #include <algorithm>
 #include <array>

@@ -6,10 +6,10 @@
 #include "cli/names.h"
 #include "cli/plan_commands.h"
 #include "cli/shell_replies.h"
-#include "cli/shell_text.h"
 #include "core/numbers.h"
 #include "ranking/formats.h"
 #include "ranking/ranking.h"
+#include "texts/shell_words.h"
 
 namespace harmtally::cli {
 

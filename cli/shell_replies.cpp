@@ -1,7 +1,7 @@
 #include "cli/shell_replies.h"
 
-#include "cli/shell_text.h"
 #include "core/numbers.h"
+#include "texts/shell_words.h"
 
 namespace harmtally::cli {
 namespace {

@@ -5,6 +5,7 @@
 #include "main_window/mode_table.h"
 #include "plan_window/plan_window.h"
 #include "ranking_window/ranking_window.h"
+#include "texts/shared_words.h"
 #include "toolkit/apply_texts.h"
 #include "windows/about_window.h"
 #include "windows/instructions_window.h"
@@ -47,12 +48,11 @@ MainWindow::MainWindow(toolkit::MessageSink sink, const QLocale &locale)
     onClick(Command4, &MainWindow::quit);
 
     // Beyond the designed window: the ranking, by Ctrl+R or the right-click menu.
-    auto *rank = new QAction(
-        Bilingual{.italian = "Classifica armi", .english = "Rank weapons"}.both(u"/"), this);
+    auto *rank = new QAction(words::kRankingTitle.both(u"/"), this);
     rank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(rank, &QAction::triggered, this, &MainWindow::openRanking);
     addAction(rank);
-    auto *plan = new QAction(QStringLiteral("Confronta e pianifica/Compare and plan"), this);
+    auto *plan = new QAction(words::kPlanTitle.both(u"/"), this);
     plan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(plan, &QAction::triggered, this, &MainWindow::openPlan);
     addAction(plan);

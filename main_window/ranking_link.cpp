@@ -3,6 +3,7 @@
 
 #include "main_window/main_window.h"
 #include "ranking_window/ranking_window.h"
+#include "texts/main_window_words.h"
 #include "toolkit/designed_window.h"
 
 #include <QComboBox>
@@ -41,12 +42,7 @@ void MainWindow::bringToFront(QWidget &window)
     window.activateWindow();
 }
 
-QString MainWindow::waitingForAnotherWindow()
-{
-    return Bilingual{.italian = "La finestra principale attende che si chiuda un'altra finestra.",
-                     .english = "The main window waits for another window to close."}
-        .both(u"/");
-}
+QString MainWindow::waitingForAnotherWindow() { return main_window_words::kWaiting.both(u"/"); }
 
 QString MainWindow::takeRankingChoice(const ranking::Choice &choice)
 {
@@ -58,9 +54,7 @@ QString MainWindow::takeRankingChoice(const ranking::Choice &choice)
         return waitingForAnotherWindow();
     if (choice.mode == Mode::Melee) {
         if (!ready(Combo1, Command1))
-            return Bilingual{.italian = "La finestra principale non è alla scelta di un'arma.",
-                             .english = "The main window is not at the choice of a weapon."}
-                .both(u"/");
+            return main_window_words::kNotAtWeapon.both(u"/");
         list(Combo1)->setEditText(choice.name);
         return {};
     }
@@ -73,11 +67,7 @@ QString MainWindow::takeRankingChoice(const ranking::Choice &choice)
         list(combo3)->setEditText(choice.arrowKind);
         return {};
     }
-    return Bilingual{.italian = "La finestra principale non è alla scelta di un arco (o delle sue "
-                                "frecce).",
-                     .english = "The main window is not at the choice of a bow (or of its "
-                                "arrows)."}
-        .both(u"/");
+    return main_window_words::kNotAtBow.both(u"/");
 }
 
 } // namespace harmtally

@@ -2,8 +2,8 @@
 
 #include "catalogue/bows.h"
 #include "core/numbers.h"
-#include "plan_window/captions.h"
 #include "plan_window/comparison_parts.h"
+#include "texts/plan_words.h"
 
 #include <algorithm>
 
@@ -11,30 +11,9 @@ namespace harmtally::plan {
 
 using namespace captions;
 
-namespace {
-
 using ranking::Column;
 
-// "%1" is where the seconds go: "over 10 s", or "over the seconds" while none are typed.
-constexpr Bilingual kCaptions[kFigureCount] = {
-    {.italian = "Requisito di forza", .english = "Strength requirement"},
-    {.italian = "Colpi al minuto", .english = "Hits per minute"},
-    {.italian = "Danno base minimo", .english = "Base minimum"},
-    {.italian = "Danno base massimo", .english = "Base maximum"},
-    {.italian = "Minimo per colpo", .english = "Minimum per hit"},
-    {.italian = "Massimo per colpo", .english = "Maximum per hit"},
-    {.italian = "Minimo %1", .english = "Minimum %1"},
-    {.italian = "Massimo %1", .english = "Maximum %1"},
-    {.italian = "Massimo %1, rispetto alla 1ª", .english = "Maximum %1, vs first"},
-    {.italian = "Massimo %1, rispetto alla 1ª (%)", .english = "Maximum %1, vs first (%)"},
-    {.italian = "Minimo %1, rispetto alla 1ª", .english = "Minimum %1, vs first"},
-    {.italian = "Minimo %1, rispetto alla 1ª (%)", .english = "Minimum %1, vs first (%)"},
-    {.italian = "Un punto di forza in più, per colpo",
-     .english = "One more strength point, per hit"},
-    {.italian = "Un punto di forza in più, %1", .english = "One more strength point, %1"},
-};
-
-} // namespace
+static_assert(std::size(kCaptions) == kFigureCount);
 
 bool needsLevel(const Pick &pick)
 {

@@ -4,7 +4,7 @@
 #include "plan_window/comparison_parts.h"
 
 #include "core/numbers.h"
-#include "plan_window/captions.h"
+#include "texts/plan_words.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 
 #include "plan_window/plan_window.h"
 
-#include "plan_window/captions.h"
+#include "texts/plan_words.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -6,8 +6,8 @@
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
 #include "catalogue/names.h"
-#include "plan_window/captions.h"
 #include "plan_window/slot_marks.h"
+#include "texts/plan_words.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

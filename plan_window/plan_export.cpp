@@ -3,8 +3,8 @@
 
 #include "plan_window/plan_window.h"
 
-#include "plan_window/captions.h"
 #include "plan_window/chart.h"
+#include "texts/plan_words.h"
 #include "toolkit/save_file.h"
 
 #include <QBuffer>
@@ -23,8 +23,7 @@ namespace {
 // The error box speaks both languages in one text, as every message of the program does.
 QString saveFailed(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Immagine non salvata in %1: %2/The image was not saved to %1: %2")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return kNotSaved.both(u"/").arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 
 #include "plan_window/plan_window.h"
 
-#include "plan_window/captions.h"
 #include "plan_window/slot_marks.h"
+#include "texts/plan_words.h"
 
 #include <QLabel>
 #include <QLineEdit>

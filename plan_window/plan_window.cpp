@@ -8,8 +8,8 @@
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
 #include "core/numbers.h"
-#include "plan_window/captions.h"
 #include "plan_window/chart.h"
+#include "texts/plan_words.h"
 #include "toolkit/designed_window.h"
 
 #include <QButtonGroup>

@@ -6,6 +6,7 @@
 #include "ranking/goals.h"
 #include "ranking/records.h"
 #include "ranking_window/ranking_table_model.h"
+#include "texts/ranking_window_words.h"
 #include "toolkit/save_file.h"
 
 #include <QClipboard>
@@ -138,37 +139,26 @@ void RankingWindow::exportCsv()
     const QString reason = toolkit::saveWhole(target.fileName, csv.toUtf8());
     const QString path = QDir::toNativeSeparators(target.fileName);
     if (!reason.isEmpty()) {
-        static constexpr Bilingual kFailed{.italian = "Esportazione in %1 non riuscita: %2",
-                                           .english = "Could not export to %1: %2"};
-        setNote(kFailed.in(language_).arg(path, reason));
-        sink_(this, kFailed.both(u"/").arg(path, reason));
+        setNote(window_words::kFailed.in(language_).arg(path, reason));
+        sink_(this, window_words::kFailed.both(u"/").arg(path, reason));
         return;
     }
-    setNote(Bilingual{.italian = "Esportate %1 righe in %2", .english = "Exported %1 rows to %2"}
-                .in(language_)
-                .arg(qsizetype(records.size()))
-                .arg(path));
+    setNote(window_words::kExported.in(language_).arg(qsizetype(records.size())).arg(path));
 }
 
 // Qt's own dialog adds the default suffix before it asks whether to replace the file, so a name
 // typed without ".csv" never replaces a file unasked.
 ExportTarget RankingWindow::askExportTarget()
 {
-    QFileDialog dialog(this,
-                       Bilingual{.italian = "Esporta CSV", .english = "Export CSV"}.in(language_));
+    QFileDialog dialog(this, window_words::kExportTitle.in(language_));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    const QStringList filters{Bilingual{.italian = "Foglio di calcolo, cifre come %1 (*.csv)",
-                                        .english = "Spreadsheet, figures as %1 (*.csv)"}
-                                  .in(language_)
-                                  .arg(locale_.toString(7.5)),
-                              Bilingual{.italian = "Per programmi, come harmtally rank (*.csv)",
-                                        .english = "For programs, as harmtally rank (*.csv)"}
-                                  .in(language_)};
+    const QStringList filters{
+        window_words::kSpreadsheetFilter.in(language_).arg(locale_.toString(7.5)),
+        window_words::kProgramFilter.in(language_)};
     dialog.setNameFilters(filters);
-    dialog.selectFile(
-        Bilingual{.italian = "classifica.csv", .english = "ranking.csv"}.in(language_));
+    dialog.selectFile(window_words::kExportName.in(language_));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter() == filters[1]

@@ -1,6 +1,7 @@
 #include "ranking_window/ranking_table_model.h"
 
 #include "core/numbers.h"
+#include "texts/ranking_window_words.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -154,8 +155,7 @@ QVariant RankingProxyModel::data(const QModelIndex &index, int role) const
             return {};
         if (role == Qt::ForegroundRole)
             return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
-        return Bilingual{.italian = "Richiede forza %1", .english = "Needs strength %1"}
-            .in(source_->language())
+        return window_words::kNeedsStrength.in(source_->language())
             .arg(source_->row(sourceRow).cells[std::size_t(Column::Requirement)]);
     }
     return QSortFilterProxyModel::data(index, role);

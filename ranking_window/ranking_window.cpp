@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 #include "ranking_window/ranking_table_model.h"
+#include "texts/ranking_window_words.h"
 #include "toolkit/designed_window.h"
 
 #include <QCheckBox>
@@ -126,12 +127,10 @@ void RankingWindow::offerCurrent()
     const Choice choice{source_->mode(), row.cells[std::size_t(Column::Name)],
                         row.cells[std::size_t(Column::ArrowKind)]};
     const QString reason = offer_(choice);
-    setNote(reason.isEmpty()
-                ? Bilingual{.italian = "Scelta: %1", .english = "Chosen: %1"}.in(language_).arg(
-                    choice.arrowKind.isEmpty()
-                        ? choice.name
-                        : choice.name + QStringLiteral(" + ") + choice.arrowKind)
-                : reason);
+    setNote(reason.isEmpty() ? window_words::kChosen.in(language_).arg(
+                choice.arrowKind.isEmpty() ? choice.name
+                                           : choice.name + QStringLiteral(" + ") + choice.arrowKind)
+                             : reason);
 }
 
 // The selected rows, in the order shown, go to the compare and plan window.
@@ -139,9 +138,7 @@ void RankingWindow::compareSelection()
 {
     QModelIndexList selected = c_.table->selectionModel()->selectedRows();
     if (selected.size() < 2 || selected.size() > 4 || !compare_) {
-        setNote(Bilingual{.italian = "Selezionare da 2 a 4 righe da confrontare.",
-                          .english = "Select 2 to 4 rows to compare."}
-                    .in(language_));
+        setNote(window_words::kSelectToCompare.in(language_));
         return;
     }
     std::ranges::sort(selected, {}, &QModelIndex::row);

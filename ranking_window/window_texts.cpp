@@ -3,6 +3,7 @@
 #include "ranking_window/ranking_window.h"
 
 #include "ranking_window/ranking_table_model.h"
+#include "texts/ranking_window_words.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,6 +16,8 @@
 
 namespace harmtally::ranking {
 
+using namespace window_words;
+
 namespace {
 
 // The label's words without the mnemonic and the colon, for screen readers.
@@ -26,39 +29,22 @@ void RankingWindow::setLanguage(Language language)
 {
     language_ = language;
     const auto l = language;
-    setWindowTitle(Bilingual{.italian = "Classifica armi", .english = "Rank weapons"}.in(l));
-    c_.melee->setText(Bilingual{.italian = "Armi da &mischia", .english = "&Melee"}.in(l));
-    c_.bows->setText(Bilingual{.italian = "A&rchi", .english = "&Bows"}.in(l));
-    c_.wieldable->setText(
-        Bilingual{.italian = "Solo quelle che posso &usare", .english = "Only what I can &wield"}
-            .in(l));
-    compareAction_->setText(Bilingual{.italian = "Confronta", .english = "Compare"}.in(l));
-    c_.exportCsv->setText(Bilingual{.italian = "Esporta &CSV…", .english = "E&xport CSV…"}.in(l));
-    static constexpr Bilingual kCaptions[] = {
-        {.italian = "&Forza castata:", .english = "Boosted s&trength:"},
-        {.italian = "&Secondi:", .english = "&Seconds:"},
-        {.italian = "&Livello Trueshot:", .english = "Trueshot &level:"},
-        {.italian = "C&erca:", .english = "Searc&h:"},
-    };
+    setWindowTitle(words::kRankingTitle.in(l));
+    c_.melee->setText(words::kMelee.in(l));
+    c_.bows->setText(words::kBows.in(l));
+    c_.wieldable->setText(kWieldable.in(l));
+    compareAction_->setText(kCompare.in(l));
+    c_.exportCsv->setText(kExportButton.in(l));
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         labels_[i]->setText(kCaptions[i].in(l));
         boxes()[i]->setAccessibleName(spoken(kCaptions[i].in(l)));
     }
-    static constexpr Bilingual kGoals[] = {
-        {.italian = "Nessun obiettivo", .english = "No goal"},
-        {.italian = "Ogni colpo almeno", .english = "Every hit at least"},
-        {.italian = "Nei secondi almeno", .english = "Over the seconds at least"},
-        {.italian = "Nemico con salute", .english = "A foe with health"},
-    };
     for (int i = 0; i < c_.goal->count(); ++i)
         c_.goal->setItemText(i, kGoals[i].in(l));
-    c_.goal->setAccessibleName(Bilingual{.italian = "Obiettivo", .english = "Goal"}.in(l));
-    c_.goalValue->setAccessibleName(
-        Bilingual{.italian = "Valore dell'obiettivo", .english = "Goal value"}.in(l));
-    c_.search->setPlaceholderText(
-        Bilingual{.italian = "nome dell'arma o delle frecce", .english = "weapon or arrow name"}.in(
-            l));
-    c_.table->setAccessibleName(Bilingual{.italian = "Classifica", .english = "Ranking"}.in(l));
+    c_.goal->setAccessibleName(kGoalName.in(l));
+    c_.goalValue->setAccessibleName(kGoalValueName.in(l));
+    c_.search->setPlaceholderText(kSearchHint.in(l));
+    c_.table->setAccessibleName(kTableName.in(l));
     source_->setLanguage(language);
     showStatus();
 }
@@ -67,38 +53,21 @@ void RankingWindow::showStatus()
 {
     const auto l = language_;
     const bool melee = source_->mode() == Mode::Melee;
-    QString counts
-        = (melee ? Bilingual{.italian = "%1 armi", .english = "%1 weapons"}
-                 : Bilingual{.italian = "%1 archi con frecce", .english = "%1 bows with arrows"})
-              .in(l)
-              .arg(source_->rowCount());
+    QString counts = (melee ? kWeaponCount : kBowCount).in(l).arg(source_->rowCount());
     const int bySearch = proxy_->hiddenBySearch(), byStrength = proxy_->hiddenByStrength();
     if (bySearch + byStrength > 0) {
         QStringList why;
         if (bySearch)
-            why << Bilingual{.italian = "%1 dalla ricerca", .english = "%1 by the search"}
-                       .in(l)
-                       .arg(bySearch);
+            why << kHiddenBySearch.in(l).arg(bySearch);
         if (byStrength)
-            why << Bilingual{.italian = "%1 oltre la tua forza",
-                             .english = "%1 above your strength"}
-                       .in(l)
-                       .arg(byStrength);
-        counts
-            += (melee ? Bilingual{.italian = ", %1 nascoste (%2)", .english = ", %1 hidden (%2)"}
-                      : Bilingual{.italian = ", %1 nascosti (%2)", .english = ", %1 hidden (%2)"})
-                   .in(l)
-                   .arg(bySearch + byStrength)
-                   .arg(why.join(QStringLiteral(", ")));
+            why << kHiddenByStrength.in(l).arg(byStrength);
+        counts += (melee ? kWeaponsHidden : kBowsHidden)
+                      .in(l)
+                      .arg(bySearch + byStrength)
+                      .arg(why.join(QStringLiteral(", ")));
     }
     // Half-typed inputs are not a mistake yet: a hint naming what is still to type, not the main
     // window's refusal.
-    static constexpr Bilingual kBoth{.italian = "Inserire forza e secondi.",
-                                     .english = "Enter strength and seconds."};
-    static constexpr Bilingual kStrength{.italian = "Inserire la forza castata.",
-                                         .english = "Enter the boosted strength."};
-    static constexpr Bilingual kSeconds{.italian = "Inserire i secondi.",
-                                        .english = "Enter the seconds."};
     const bool noStrength = c_.strength->text().trimmed().isEmpty();
     const bool noSeconds = c_.seconds->text().trimmed().isEmpty();
     QString message = note_;
@@ -108,15 +77,11 @@ void RankingWindow::showStatus()
                   : noSeconds             ? kSeconds.in(l)
                                           : refusal_;
     if (message.isEmpty() && !melee && c_.level->text().trimmed().isEmpty())
-        message = Bilingual{.italian = "Trueshot Quiver senza cifre: inserire il livello Trueshot.",
-                            .english = "Trueshot Quiver has no figures until a Trueshot level "
-                                       "is typed."}
-                      .in(l);
+        message = kNoLevel.in(l);
     const QString text = message.isEmpty() ? counts : counts + QStringLiteral(" — ") + message;
     c_.status->setText(text);
     // A name of its own would hide the text from screen readers: the name carries it.
-    c_.status->setAccessibleName(Bilingual{.italian = "Stato: ", .english = "Status: "}.in(l)
-                                 + text);
+    c_.status->setAccessibleName(kStatusName.in(l) + text);
 }
 
 void RankingWindow::setNote(const QString &note)

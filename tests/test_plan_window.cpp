@@ -226,6 +226,10 @@ void TestPlanWindow::sentences()
     type(window.controls().from, from);
     type(window.controls().to, to);
     QTEST(window.comparison().sentences, "sentences");
+    // The key names the lines in the sentences' words, the maximum's first.
+    const QStringList key = language == Language::Italian ? QStringList{"massimo", "minimo"}
+                                                          : QStringList{"maximum", "minimum"};
+    QCOMPARE(window.comparison().chart.key.mid(0, 2), key);
     // Read out to whoever cannot see the chart.
     const QStringList said = window.comparison().sentences;
     if (!said.isEmpty())

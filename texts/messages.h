@@ -1,9 +1,10 @@
 #pragma once
 
-// Every text of the error box, and the one line for a start without a display. Each carries
-// Italian and English in one string, whatever the interface language.
+// Every text of the error box, and the lines for a start without a display or without the
+// windows' library. The error box's texts carry Italian and English in one string, whatever
+// the interface language.
 
-#include "texts/language.h"
+#include "texts/shared_words.h"
 
 #include <QString>
 
@@ -64,5 +65,11 @@ inline QString noDisplay()
                                 "works without one."}
         .both(u"/");
 }
+
+// The launcher's line when the windows' library cannot be opened: where it looked (joined by
+// words::kAnd) and why, in the interface language alone.
+inline constexpr Bilingual kWindowsMissing{
+    .italian = "harmtally: manca la libreria delle finestre, cercata in %1 (%2)",
+    .english = "harmtally: the windows' library is missing, looked for %1 (%2)"};
 
 } // namespace harmtally::messages

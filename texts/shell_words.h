@@ -1,7 +1,7 @@
 #pragma once
 
 // What the command line says, in the shell's words: one line each, after "harmtally: ", naming
-// the options. The windows keep their own messages; these never quote them.
+// the options, and the help. The windows have their own messages; these never quote them.
 
 #include "texts/language.h"
 
@@ -108,5 +108,57 @@ inline constexpr Bilingual kTooLarge{.italian = "il risultato è troppo grande",
                                      .english = "the result is too large"};
 inline constexpr Bilingual kCannotWrite{.italian = "impossibile scrivere l'uscita: %1",
                                         .english = "cannot write the output: %1"};
+
+// What -h and --help print, in English whatever the locale: before the commands, each
+// command's and each option's line, and what follows the options.
+namespace help {
+
+inline constexpr const char *kUsage
+    = "Usage: harmtally [%1]\n"
+      "       harmtally COMMAND [OPTIONS]\n"
+      "Without a command, opens the window (%1: with the ranking).\n\n"
+      "Commands:\n";
+inline constexpr const char *kListCommand
+    = "every melee weapon's name (--bows: every bow's, --arrows: every arrow\n"
+      "      kind's), one a line, in catalogue order: the names calc takes";
+inline constexpr const char *kCalcCommand
+    = "the damage of one weapon, or of one bow with its arrow kind (and the\n"
+      "      Trueshot Quiver's level): minimum and maximum per hit, then over the\n"
+      "      seconds, tab-separated";
+inline constexpr const char *kRankCommand
+    = "every melee weapon (--bows: every bow with every arrow kind), the most\n"
+      "      damage over the seconds first; with a goal, the strength it needs (or\n"
+      "      the hits and seconds a foe lasts), least first";
+inline constexpr const char *kCompareCommand
+    = "two to four choices side by side (a CHOICE is a weapon, or BOW/ARROWS),\n"
+      "      and the strengths from A to B (0 to 1000) at which their totals cross";
+inline constexpr const char *kPathCommand
+    = "the choice that deals the most over the seconds at each whole strength\n"
+      "      from A to B, among those that strength can wield";
+inline constexpr const char *kOptionsHeading = "\nOptions:\n";
+inline constexpr const char *kHelp = "show this help and end";
+inline constexpr const char *kVersion = "show the version and end";
+inline constexpr const char *kRankWindow = "open the window with the ranking beside it";
+inline constexpr const char *kStrength = "your boosted strength";
+inline constexpr const char *kSeconds = "the seconds of fighting";
+inline constexpr const char *kArrows = "calc: the bow's arrow kind";
+inline constexpr const char *kLevel = "the Trueshot Quiver's level";
+inline constexpr const char *kBows = "bows (with every arrow kind) instead of melee weapons";
+inline constexpr const char *kArrowKinds = "list: the arrow kinds";
+inline constexpr const char *kWieldable = "rank: leave out what asks for more strength than S";
+inline constexpr const char *kFormat = "text (the default), csv or json";
+inline constexpr const char *kFrom = "compare, path: the least strength of the range";
+inline constexpr const char *kTo = "compare, path: the greatest strength of the range";
+inline constexpr const char *kBy = "path: max (the default) or min, over the seconds";
+inline constexpr const char *kGoalHit = "rank: the strength at which every hit deals D";
+inline constexpr const char *kGoalTotal = "rank: the strength at which the seconds deal X";
+inline constexpr const char *kFoeHealth = "rank: the hits and seconds a foe with H health lasts";
+inline constexpr const char *kAfterOptions
+    = "\nFigures are read and written as the locale says (LC_ALL, LC_NUMERIC, LANG); csv\n"
+      "and json write them with a point. Messages are in Italian when LC_ALL, LC_MESSAGES\n"
+      "or LANG (the first set) names Italian. Exit status: 0 done, 1 refused or the\n"
+      "output could not be written, 2 misused.\n";
+
+} // namespace help
 
 } // namespace harmtally::cli::text

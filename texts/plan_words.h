@@ -1,24 +1,22 @@
 #pragma once
 
-// The compare and plan window's captions and messages, in both languages: its controls' and
-// notes', then the comparison's sentences and the chart's words. Only the plan window's own
-// files include it.
+// The compare and plan window's captions and messages: its controls' and notes', then the
+// comparison's sentences and the chart's words.
 
-#include "texts/language.h"
+#include "texts/shared_words.h"
 
 namespace harmtally::plan::captions {
 
-inline constexpr Bilingual kTitle{.italian = "Confronta e pianifica",
-                                  .english = "Compare and plan"};
+inline constexpr Bilingual kTitle = words::kPlanTitle;
 inline constexpr Bilingual kNameLabel{.italian = "Scelta da a&ggiungere:",
                                       .english = "Add a c&hoice:"};
 inline constexpr Bilingual kNameHint{.italian = "arma, o arco/frecce",
                                      .english = "weapon, or bow/arrows"};
 inline constexpr Bilingual kAdd{.italian = "&Aggiungi", .english = "&Add"};
 inline constexpr Bilingual kInputs[] = {
-    {.italian = "&Forza castata:", .english = "Boosted s&trength:"},
-    {.italian = "&Secondi:", .english = "&Seconds:"},
-    {.italian = "&Livello Trueshot:", .english = "Trueshot &level:"},
+    words::kStrengthCaption,
+    words::kSecondsCaption,
+    words::kLevelCaption,
     {.italian = "Grafico &da:", .english = "Chart &from:"},
     {.italian = "fin&o a:", .english = "t&o:"},
 };
@@ -43,8 +41,8 @@ inline constexpr Bilingual kLevelFigure{.italian = "livello Trueshot %1",
                                         .english = "Trueshot level %1"};
 inline constexpr Bilingual kBandsTitle{.italian = "Il migliore a ogni forza del grafico",
                                        .english = "Best at each strength of the chart"};
-inline constexpr Bilingual kMelee{.italian = "Armi da &mischia", .english = "&Melee"};
-inline constexpr Bilingual kBows{.italian = "A&rchi", .english = "&Bows"};
+inline constexpr Bilingual kMelee = words::kMelee;
+inline constexpr Bilingual kBows = words::kBows;
 inline constexpr Bilingual kByMinimum{.italian = "per il mi&nimo", .english = "by the minim&um"};
 inline constexpr Bilingual kTakeBand{.italian = "Me&tti a confronto",
                                      .english = "Add to compa&rison"};
@@ -65,6 +63,8 @@ inline constexpr Bilingual kBowAlone{.italian = "Scegli anche le frecce: «%1/�
 inline constexpr Bilingual kCopied{.italian = "Tabella copiata.", .english = "Table copied."};
 inline constexpr Bilingual kSaved{.italian = "Immagine salvata in %1",
                                   .english = "Image saved to %1"};
+inline constexpr Bilingual kNotSaved{.italian = "Immagine non salvata in %1: %2",
+                                     .english = "The image was not saved to %1: %2"};
 inline constexpr Bilingual kSaveTitle{.italian = "Salva immagine", .english = "Save image"};
 inline constexpr Bilingual kSaveName{.italian = "confronto.png", .english = "comparison.png"};
 // What is still to be typed, joined as a list: "Enter the strength and the seconds."
@@ -74,7 +74,27 @@ inline constexpr Bilingual kMissing[] = {
     {.italian = "i secondi", .english = "the seconds"},
     {.italian = "il livello Trueshot", .english = "the Trueshot level"},
 };
-inline constexpr Bilingual kAnd{.italian = " e ", .english = " and "};
+inline constexpr Bilingual kAnd = words::kAnd;
+
+// The comparison table's rows, in the order of its figures. "%1" is where the seconds go:
+// "over 10 s", or "over the seconds" while none are typed.
+inline constexpr Bilingual kCaptions[] = {
+    {.italian = "Requisito di forza", .english = "Strength requirement"},
+    {.italian = "Colpi al minuto", .english = "Hits per minute"},
+    {.italian = "Danno base minimo", .english = "Base minimum"},
+    {.italian = "Danno base massimo", .english = "Base maximum"},
+    {.italian = "Minimo per colpo", .english = "Minimum per hit"},
+    {.italian = "Massimo per colpo", .english = "Maximum per hit"},
+    {.italian = "Minimo %1", .english = "Minimum %1"},
+    {.italian = "Massimo %1", .english = "Maximum %1"},
+    {.italian = "Massimo %1, rispetto alla 1ª", .english = "Maximum %1, vs first"},
+    {.italian = "Massimo %1, rispetto alla 1ª (%)", .english = "Maximum %1, vs first (%)"},
+    {.italian = "Minimo %1, rispetto alla 1ª", .english = "Minimum %1, vs first"},
+    {.italian = "Minimo %1, rispetto alla 1ª (%)", .english = "Minimum %1, vs first (%)"},
+    {.italian = "Un punto di forza in più, per colpo",
+     .english = "One more strength point, per hit"},
+    {.italian = "Un punto di forza in più, %1", .english = "One more strength point, %1"},
+};
 
 // The comparison: the crossings written out, the chart's key, axis titles and notes.
 inline constexpr Bilingual kMaximum{.italian = "massimo", .english = "maximum"};
@@ -105,8 +125,8 @@ inline constexpr Bilingual kStaysAheadSplit{
 inline constexpr Bilingual kSame{.italian = "%1 e %2 infliggono lo stesso danno a ogni forza.",
                                  .english = "%1 and %2 deal the same at every strength."};
 inline constexpr Bilingual kKey[] = {
-    {.italian = "massimo", .english = "maximum"},
-    {.italian = "minimo", .english = "minimum"},
+    kMaximum,
+    kMinimum,
     {.italian = "requisito", .english = "requirement"},
     {.italian = "incrocio", .english = "crossing"},
 };

@@ -2,7 +2,9 @@
 
 #include "ranking_window/ranking_window.h"
 
+#include "ranking_window/goal_box.h"
 #include "ranking_window/ranking_table_model.h"
+#include "toolkit/inputs_row.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,13 +16,6 @@
 #include <QTableView>
 
 namespace harmtally::ranking {
-
-namespace {
-
-// The label's words without the mnemonic and the colon, for screen readers.
-QString spoken(const QString &caption) { return QString(caption).remove(u'&').remove(u':'); }
-
-} // namespace
 
 void RankingWindow::setLanguage(Language language)
 {
@@ -40,20 +35,18 @@ void RankingWindow::setLanguage(Language language)
         {.italian = "&Livello Trueshot:", .english = "Trueshot &level:"},
         {.italian = "C&erca:", .english = "Searc&h:"},
     };
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        labels_[i]->setText(kCaptions[i].in(l));
-        boxes()[i]->setAccessibleName(spoken(kCaptions[i].in(l)));
-    }
+    inputs_->setCaptions({kCaptions[0].in(l), kCaptions[1].in(l), kCaptions[2].in(l)});
+    searchLabel_->setText(kCaptions[3].in(l));
+    c_.search->setAccessibleName(toolkit::spoken(kCaptions[3].in(l)));
     static constexpr Bilingual kGoals[] = {
         {.italian = "Nessun obiettivo", .english = "No goal"},
         {.italian = "Ogni colpo almeno", .english = "Every hit at least"},
         {.italian = "Nei secondi almeno", .english = "Over the seconds at least"},
         {.italian = "Nemico con salute", .english = "A foe with health"},
     };
-    for (int i = 0; i < c_.goal->count(); ++i)
-        c_.goal->setItemText(i, kGoals[i].in(l));
-    c_.goal->setAccessibleName(Bilingual{.italian = "Obiettivo", .english = "Goal"}.in(l));
-    c_.goalValue->setAccessibleName(
+    goalBox_->setCaptions(
+        {kGoals[0].in(l), kGoals[1].in(l), kGoals[2].in(l), kGoals[3].in(l)},
+        Bilingual{.italian = "Obiettivo", .english = "Goal"}.in(l),
         Bilingual{.italian = "Valore dell'obiettivo", .english = "Goal value"}.in(l));
     c_.search->setPlaceholderText(
         Bilingual{.italian = "nome dell'arma o delle frecce", .english = "weapon or arrow name"}.in(
@@ -99,15 +92,16 @@ void RankingWindow::showStatus()
                                          .english = "Enter the boosted strength."};
     static constexpr Bilingual kSeconds{.italian = "Inserire i secondi.",
                                         .english = "Enter the seconds."};
-    const bool noStrength = c_.strength->text().trimmed().isEmpty();
-    const bool noSeconds = c_.seconds->text().trimmed().isEmpty();
+    const toolkit::TypedInputs typed = inputs_->values();
+    const bool noStrength = typed.strength.trimmed().isEmpty();
+    const bool noSeconds = typed.seconds.trimmed().isEmpty();
     QString message = note_;
     if (message.isEmpty() && !refusal_.isEmpty())
         message = noStrength && noSeconds ? kBoth.in(l)
                   : noStrength            ? kStrength.in(l)
                   : noSeconds             ? kSeconds.in(l)
                                           : refusal_;
-    if (message.isEmpty() && !melee && c_.level->text().trimmed().isEmpty())
+    if (message.isEmpty() && !melee && typed.level.trimmed().isEmpty())
         message = Bilingual{.italian = "Trueshot Quiver senza cifre: inserire il livello Trueshot.",
                             .english = "Trueshot Quiver has no figures until a Trueshot level "
                                        "is typed."}

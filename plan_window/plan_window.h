@@ -66,6 +66,7 @@ public:
     // Where "Save image" writes; an empty name cancels. A save dialog unless replaced.
     void setFileNameAsker(std::function<QString()> ask) { askFileName_ = std::move(ask); }
 
+    // Every control, whichever part holds it, for the tests that drive them.
     struct Controls {
         QLineEdit *name; // a choice to add, completed from the catalogues
         QPushButton *add;

@@ -85,6 +85,7 @@ public:
     void setFileNameAsker(std::function<ExportTarget()> ask) { askFileName_ = std::move(ask); }
     void setCompare(Compare compare) { compare_ = std::move(compare); }
 
+    // Every control, whichever part holds it, for the tests that drive them.
     struct Controls {
         QRadioButton *melee;
         QRadioButton *bows;

@@ -213,6 +213,7 @@ void MainWindow::applyLanguage(Language language)
 
 void MainWindow::applyMode(Mode mode)
 {
+    mode_ = mode;
     for (const ModeRow &row : kModeTable) {
         const ModeState state = mode == Mode::Melee ? row.melee : row.bow;
         QWidget *widget = controls_[row.control];

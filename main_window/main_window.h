@@ -119,6 +119,9 @@ private:
     toolkit::MessageSink sink_;
     const QLocale locale_;
     WorkingValues values_;
+    // The mode last applied (the design starts on the melee road), which the windows beyond the
+    // design start from.
+    Mode mode_ = Mode::Melee;
     QString trueshotLevel_;
     // The language last applied, which the information windows take when they are built;
     // none until the player applies one.

@@ -5,8 +5,8 @@
 #include "main_window/main_window.h"
 #include "plan_window/plan_window.h"
 #include "ranking_window/placement.h"
-#include "ranking_window/ranking_window.h"
 #include "toolkit/designed_window.h"
+#include "toolkit/inputs_row.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -42,7 +42,7 @@ void MainWindow::openPlan()
         return;
     plan::PlanWindow &plan = planWindow();
     const bool opening = !plan.isVisible();
-    const bool bows = controls_[Combo1]->isHidden();
+    const bool bows = mode_ == Mode::Bow;
     if (plan.picks().empty())
         plan.setCatalogue(bows ? Mode::Bow : Mode::Melee);
     const QString chosen = bows ? list(combo2)->currentText() + u'/' + list(combo3)->currentText()
@@ -51,7 +51,7 @@ void MainWindow::openPlan()
     if (pick && (pick->mode == Mode::Bow) == bows
         && std::ranges::find(plan.picks(), *pick) == plan.picks().end())
         plan.addPick(*pick);
-    plan.takeInputs(box(Text2)->text(), box(Text6)->text(), box(Text9)->text());
+    plan.takeInputs({box(Text2)->text(), box(Text6)->text(), box(Text9)->text()});
     if (opening)
         placeBeside(plan, *this, plan.leastSize());
     bringToFront(plan);
@@ -66,7 +66,7 @@ QString MainWindow::compareRankingRows(const std::vector<ranking::Pick> &picks,
     const bool opening = !plan.isVisible();
     plan.setPicks(picks);
     plan.setCatalogue(picks.front().mode);
-    plan.takeInputs(figures.strength, figures.seconds, figures.level);
+    plan.takeInputs({figures.strength, figures.seconds, figures.level});
     if (opening)
         placeBeside(plan, *this, plan.leastSize());
     bringToFront(plan);

@@ -27,8 +27,7 @@ void MainWindow::openRanking()
                 return compareRankingRows(picks, figures);
             });
     }
-    ranking_->startFrom(controls_[combo2]->isHidden() ? Mode::Melee : Mode::Bow, box(Text2)->text(),
-                        box(Text6)->text());
+    ranking_->startFrom(mode_, box(Text2)->text(), box(Text6)->text());
     if (opening)
         ranking_->placeBeside(*this);
     bringToFront(*ranking_);

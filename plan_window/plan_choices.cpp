@@ -1,19 +1,19 @@
 // The compare and plan window's choices: adding one (typed, from the ranking or from a band),
-// removing one, and the chips that show them in the colour and shape of their lines.
+// removing one, and showing them in the chips; the figures taken from another window.
 
 #include "plan_window/plan_window.h"
 
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
 #include "catalogue/names.h"
+#include "plan_window/bands_panel.h"
+#include "plan_window/choices.h"
 #include "plan_window/slot_marks.h"
 #include "texts/plan_words.h"
+#include "toolkit/inputs_row.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QToolButton>
 
 #include <algorithm>
@@ -88,22 +88,12 @@ void PlanWindow::setPicks(const std::vector<Pick> &picks)
     recompute();
 }
 
-void PlanWindow::setCatalogue(Mode mode)
-{
-    (mode == Mode::Bow ? c_.bows : c_.melee)->setChecked(true);
-}
+void PlanWindow::setCatalogue(Mode mode) { bandsPanel_->setCatalogue(mode); }
 
-void PlanWindow::takeInputs(const QString &strength, const QString &seconds, const QString &level)
-{
-    for (auto [box, typed] : {std::pair{c_.strength, strength}, std::pair{c_.seconds, seconds},
-                              std::pair{c_.level, level}})
-        if (!typed.isEmpty())
-            box->setText(typed);
-}
+void PlanWindow::takeInputs(const toolkit::TypedInputs &typed) { inputs_->take(typed); }
 
-void PlanWindow::addTyped()
+void PlanWindow::addTyped(const QString &typed)
 {
-    const QString typed = c_.name->text();
     if (typed.trimmed().isEmpty())
         return;
     const std::optional<Pick> pick = pickTyped(typed);
@@ -129,42 +119,19 @@ void PlanWindow::removePick(std::size_t slot)
     c_.name->setFocus();
 }
 
-// One chip per choice, in the colour and shape of its line, with its remove button.
+// One chip per choice, in the colour and shape of its line, with its remove button, in Tab order
+// after the buttons of the choices' row.
 void PlanWindow::showChoices()
 {
-    while (QLayoutItem *item = chips_->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    QStringList names;
+    for (const Pick &pick : picks_)
+        names << pickName(pick);
+    chips_->setChoices(names, kRemove.in(language_));
     QWidget *previous = c_.saveImage;
-    for (std::size_t slot = 0; slot < picks_.size(); ++slot) {
-        const QString name = pickName(picks_[slot]);
-        auto *chip = new QWidget;
-        auto *row = new QHBoxLayout(chip);
-        row->setContentsMargins(0, 0, 6, 0);
-        row->setSpacing(3);
-        auto *marker = new QLabel;
-        marker->setPixmap(markerPixmap(slot, palette().color(QPalette::Base)));
-        // Four of the longest bow and arrow names side by side would widen the window past
-        // most screens: each is cut short, whole in its tooltip.
-        auto *label = new QLabel;
-        label->setText(label->fontMetrics().elidedText(name, Qt::ElideMiddle, 260));
-        label->setToolTip(name);
-        auto *remove = new QToolButton;
-        remove->setText(QStringLiteral("✕"));
-        remove->setAutoRaise(true);
-        remove->setAccessibleName(kRemove.in(language_).arg(name));
-        remove->setToolTip(remove->accessibleName());
-        remove->setObjectName(QStringLiteral("remove%1").arg(slot));
-        row->addWidget(marker);
-        row->addWidget(label);
-        row->addWidget(remove);
-        chips_->addWidget(chip);
-        connect(remove, &QToolButton::clicked, this, [this, slot] { removePick(slot); });
+    for (QToolButton *remove : chips_->removeButtons()) {
         setTabOrder(previous, remove);
         previous = remove;
     }
-    chips_->addStretch();
     setTabOrder(previous, c_.strength);
     c_.add->setEnabled(picks_.size() < kMaxChoices);
 }

@@ -5,6 +5,7 @@
 
 #include "plan_window/slot_marks.h"
 #include "texts/plan_words.h"
+#include "toolkit/inputs_row.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -86,12 +87,12 @@ void PlanWindow::showStatus()
         comparison_.columns, [](const ChoiceColumn &c) { return !c.refusal.isEmpty(); });
     if (refused != comparison_.columns.end()) {
         QStringList missing;
+        const toolkit::TypedInputs typed = inputs_->values();
         const bool level = std::ranges::any_of(picks_, needsLevel);
-        for (std::size_t i = 0; i < std::size(kMissing); ++i) {
-            const QLineEdit *box = std::array{c_.strength, c_.seconds, c_.level}[i];
-            if ((box != c_.level || level) && box->text().trimmed().isEmpty())
+        const std::array texts{typed.strength, typed.seconds, typed.level};
+        for (std::size_t i = 0; i < std::size(kMissing); ++i)
+            if ((i != 2 || level) && texts[i].trimmed().isEmpty())
                 missing << kMissing[i].in(language_);
-        }
         const QString last = missing.isEmpty() ? QString() : missing.takeLast();
         said << (last.isEmpty()      ? refused->name + QStringLiteral(": ") + refused->refusal
                  : missing.isEmpty() ? kEnter.in(language_).arg(last)

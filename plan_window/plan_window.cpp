@@ -1,29 +1,25 @@
-// The compare and plan window itself: its controls and their layout, its captions in the
-// current language, and working everything out again when an input changes. What it shows is
-// filled in by plan_choices.cpp, plan_figures.cpp and plan_bands.cpp; copy and save are in
+// The compare and plan window itself: its captions in the current language, and working
+// everything out again when an input changes. Its parts are widgets of their own (choices.h,
+// bands_panel.h, the toolkit's inputs row, the chart), made and connected in plan_controls.cpp;
+// what it shows is filled in by plan_choices.cpp and plan_figures.cpp; copy and save are in
 // plan_export.cpp.
 
 #include "plan_window/plan_window.h"
 
-#include "catalogue/bows.h"
-#include "catalogue/melee.h"
 #include "core/numbers.h"
+#include "plan_window/bands_panel.h"
 #include "plan_window/chart.h"
+#include "plan_window/choices.h"
 #include "texts/plan_words.h"
 #include "toolkit/designed_window.h"
+#include "toolkit/inputs_row.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QCompleter>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
@@ -35,14 +31,6 @@
 namespace harmtally::plan {
 
 using namespace captions;
-
-namespace {
-
-using ranking::Pick;
-
-QString spoken(const QString &caption) { return QString(caption).remove(u'&').remove(u':'); }
-
-} // namespace
 
 PlanWindow::PlanWindow(Language language, const QLocale &locale, toolkit::MessageSink sink)
     : QWidget(nullptr, Qt::Window)
@@ -61,173 +49,6 @@ PlanWindow::PlanWindow(Language language, const QLocale &locale, toolkit::Messag
 }
 
 PlanWindow::~PlanWindow() = default;
-
-void PlanWindow::buildControls()
-{
-    nameLabel_ = new QLabel;
-    c_.name = new QLineEdit;
-    c_.name->setClearButtonEnabled(true);
-    QStringList names;
-    for (std::size_t i = 0; i < meleeWeapons().size(); ++i)
-        names << pickName(ranking::pickAt(Mode::Melee, i));
-    for (std::size_t i = 0; i < bows().size() * arrowKinds().size(); ++i)
-        names << pickName(ranking::pickAt(Mode::Bow, i));
-    names.removeDuplicates();
-    auto *completer = new QCompleter(names, this);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setMaxVisibleItems(12);
-    c_.name->setCompleter(completer);
-    nameLabel_->setBuddy(c_.name);
-    c_.add = new QPushButton;
-    chips_ = new QHBoxLayout;
-
-    auto *choices = new QHBoxLayout;
-    choices->addWidget(nameLabel_);
-    choices->addWidget(c_.name, 1);
-    choices->addWidget(c_.add);
-    choices->addSpacing(24);
-
-    c_.strength = new QLineEdit;
-    c_.seconds = new QLineEdit;
-    c_.level = new QLineEdit;
-    c_.from = new QLineEdit;
-    c_.to = new QLineEdit;
-    c_.copy = new QPushButton;
-    c_.saveImage = new QPushButton;
-    auto *inputs = new QHBoxLayout;
-    for (QLineEdit *box : {c_.strength, c_.seconds, c_.level, c_.from, c_.to}) {
-        box->setMaximumWidth(80);
-        auto *label = new QLabel;
-        label->setBuddy(box);
-        inputLabels_.push_back(label);
-        if (box == c_.from)
-            inputs->addSpacing(20);
-        inputs->addWidget(label);
-        inputs->addWidget(box);
-    }
-    inputs->addStretch();
-    choices->addWidget(c_.copy);
-    choices->addWidget(c_.saveImage);
-
-    c_.chart = new Chart(locale_);
-    c_.readout = new QLabel;
-    c_.readout->setTextFormat(Qt::RichText);
-    c_.readout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    c_.readout->setWordWrap(true);
-    c_.readout->setFixedWidth(250);
-    c_.readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *drawing = new QHBoxLayout;
-    drawing->addWidget(c_.chart, 1);
-    drawing->addWidget(c_.readout);
-
-    c_.sentences = new QLabel;
-    c_.sentences->setWordWrap(true);
-    c_.sentences->setTextFormat(Qt::PlainText);
-    c_.sentences->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    c_.sentences->setFocusPolicy(Qt::StrongFocus);
-
-    c_.table = new QTableWidget(int(kFigureCount), 0);
-    c_.table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    c_.table->setTabKeyNavigation(false);
-    c_.table->setWordWrap(false);
-    c_.table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    c_.table->horizontalHeader()->setTextElideMode(Qt::ElideMiddle);
-    c_.table->verticalHeader()->setDefaultSectionSize(c_.table->fontMetrics().height() + 2);
-
-    auto *bandsBox = new QGroupBox;
-    c_.melee = new QRadioButton;
-    c_.bows = new QRadioButton;
-    c_.melee->setChecked(true);
-    auto *catalogues = new QButtonGroup(this);
-    catalogues->addButton(c_.melee);
-    catalogues->addButton(c_.bows);
-    c_.byMinimum = new QCheckBox;
-    c_.bands = new QListWidget;
-    c_.takeBand = new QPushButton;
-    auto *which = new QHBoxLayout;
-    which->addWidget(c_.melee);
-    which->addWidget(c_.bows);
-    which->addStretch();
-    which->addWidget(c_.byMinimum);
-    auto *bandsLayout = new QVBoxLayout(bandsBox);
-    bandsLayout->addLayout(which);
-    bandsLayout->addWidget(c_.bands, 1);
-    bandsLayout->addWidget(c_.takeBand, 0, Qt::AlignRight);
-    bandsBox->setObjectName(QStringLiteral("bestAtEachStrength"));
-
-    lower_ = new QBoxLayout(QBoxLayout::LeftToRight);
-    lower_->addWidget(c_.table, 5);
-    lower_->addWidget(bandsBox, 3);
-
-    c_.status = new QLabel;
-    c_.status->setWordWrap(true);
-    c_.status->setTextFormat(Qt::PlainText);
-    c_.status->setMinimumHeight(2 * c_.status->fontMetrics().lineSpacing());
-    c_.status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    // On a screen smaller than what the contents need, the window still fits it, as every
-    // window does, and its contents scroll.
-    content_ = new QWidget;
-    auto *scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setWidgetResizable(true);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
-    auto *layout = new QVBoxLayout(content_);
-    layout->addLayout(choices);
-    layout->addLayout(chips_);
-    layout->addLayout(inputs);
-    layout->addLayout(drawing, 3);
-    layout->addWidget(c_.sentences);
-    layout->addLayout(lower_, 3);
-    layout->addWidget(c_.status);
-    scroll->setWidget(content_);
-    content_->installEventFilter(this);
-
-    connect(c_.name, &QLineEdit::returnPressed, this, &PlanWindow::addTyped);
-    connect(c_.add, &QPushButton::clicked, this, &PlanWindow::addTyped);
-    for (QLineEdit *box : {c_.strength, c_.seconds, c_.level, c_.from, c_.to})
-        connect(box, &QLineEdit::textChanged, this, [this] {
-            note_.clear();
-            recompute();
-        });
-    connect(c_.chart, &Chart::cursorAsked, this, &PlanWindow::moveCursor);
-    connect(c_.copy, &QPushButton::clicked, this, &PlanWindow::copyTable);
-    connect(c_.saveImage, &QPushButton::clicked, this, &PlanWindow::saveImage);
-    connect(c_.name, &QLineEdit::textEdited, this, [this] {
-        note_.clear();
-        showStatus();
-    });
-    connect(c_.bows, &QRadioButton::toggled, this, [this] {
-        note_.clear();
-        recompute();
-    });
-    connect(c_.byMinimum, &QCheckBox::toggled, this, [this] {
-        note_.clear();
-        recomputeBands();
-        showStatus();
-    });
-    connect(c_.takeBand, &QPushButton::clicked, this, &PlanWindow::takeBand);
-    connect(c_.bands, &QListWidget::itemActivated, this, &PlanWindow::takeBand);
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
-            &PlanWindow::copyTable);
-    // A box with nothing selected has nothing of its own to copy: Ctrl+C copies the table.
-    for (QWidget *box : {static_cast<QWidget *>(c_.name), static_cast<QWidget *>(c_.strength),
-                         static_cast<QWidget *>(c_.seconds), static_cast<QWidget *>(c_.level),
-                         static_cast<QWidget *>(c_.from), static_cast<QWidget *>(c_.to),
-                         static_cast<QWidget *>(c_.sentences)})
-        box->installEventFilter(this);
-
-    // Top to bottom, each row from left to right (the chips' buttons join as they come).
-    QWidget *order[] = {c_.name,  c_.add,  c_.copy,      c_.saveImage, c_.strength,  c_.seconds,
-                        c_.level, c_.from, c_.to,        c_.chart,     c_.sentences, c_.table,
-                        c_.melee, c_.bows, c_.byMinimum, c_.bands,     c_.takeBand};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
-}
 
 bool PlanWindow::eventFilter(QObject *watched, QEvent *event)
 {
@@ -259,44 +80,36 @@ void PlanWindow::setLanguage(Language language)
     language_ = language;
     const auto say = [language](const Bilingual &words) { return words.in(language); };
     setWindowTitle(say(kTitle));
-    nameLabel_->setText(say(kNameLabel));
-    c_.name->setAccessibleName(spoken(say(kNameLabel)));
-    c_.name->setPlaceholderText(say(kNameHint));
-    c_.add->setText(say(kAdd));
-    const std::array boxes{c_.strength, c_.seconds, c_.level, c_.from, c_.to};
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        inputLabels_[i]->setText(say(kInputs[i]));
-        boxes[i]->setAccessibleName(spoken(say(kInputs[i])));
-    }
+    field_->setCaptions(say(kNameLabel), say(kNameHint), say(kAdd));
+    inputs_->setCaptions({say(kInputs[0]), say(kInputs[1]), say(kInputs[2])});
+    fromLabel_->setText(say(kInputs[3]));
+    c_.from->setAccessibleName(toolkit::spoken(say(kInputs[3])));
+    toLabel_->setText(say(kInputs[4]));
+    c_.to->setAccessibleName(toolkit::spoken(say(kInputs[4])));
     c_.copy->setText(say(kCopy));
     c_.saveImage->setText(say(kSave));
     c_.chart->setAccessibleName(say(kChartName));
     c_.table->setAccessibleName(say(kTableName));
     // Its name is the sentences themselves, which a screen reader reads out.
     c_.sentences->setAccessibleDescription(say(kSentencesName));
-    static_cast<QGroupBox *>(c_.bands->parentWidget())->setTitle(say(kBandsTitle));
-    c_.bands->setAccessibleName(say(kBandsTitle));
-    c_.melee->setText(say(kMelee));
-    c_.bows->setText(say(kBows));
-    c_.byMinimum->setText(say(kByMinimum));
-    c_.takeBand->setText(say(kTakeBand));
+    bandsPanel_->setCaptions(say(kBandsTitle), say(kMelee), say(kBows), say(kByMinimum),
+                             say(kTakeBand));
     showChoices();
     recompute();
 }
 
 void PlanWindow::recompute()
 {
+    const toolkit::TypedInputs typed = inputs_->values();
     comparison_ = compare(
-        picks_,
-        {c_.strength->text(), c_.seconds->text(), c_.level->text(), c_.from->text(), c_.to->text()},
+        picks_, {typed.strength, typed.seconds, typed.level, c_.from->text(), c_.to->text()},
         language_, locale_);
     c_.chart->setData(comparison_.chart);
     const auto [from, to] = defaultRange(picks_, locale_);
     c_.from->setPlaceholderText(text(from, locale_));
     c_.to->setPlaceholderText(text(to, locale_));
-    const bool level = c_.bows->isChecked() || std::ranges::any_of(picks_, needsLevel);
-    inputLabels_[2]->setVisible(level);
-    c_.level->setVisible(level);
+    inputs_->setLevelShown(bandsPanel_->catalogue() == Mode::Bow
+                           || std::ranges::any_of(picks_, needsLevel));
     QString sentences = comparison_.sentences.join(u'\n');
     if (sentences.isEmpty() && picks_.size() > 1)
         sentences = kNoCrossing.in(language_);
@@ -306,15 +119,17 @@ void PlanWindow::recompute()
     showReadout();
     showStatus();
     recomputeBands();
-    // The band the typed strength is in: where the player stands on the path.
-    if (const auto strength = comparison_.chart.cursor) {
-        const auto band = std::ranges::find_if(bands_, [&](const ranking::Band &b) {
-            return b.from <= *strength && *strength < b.to + 1;
-        });
-        if (band != bands_.end())
-            c_.bands->setCurrentRow(int(band - bands_.begin()));
-    }
+    if (const auto strength = comparison_.chart.cursor)
+        bandsPanel_->selectAt(*strength);
 }
+
+void PlanWindow::recomputeBands()
+{
+    bandsPanel_->update(comparison_.chart.from, comparison_.chart.to, inputs_->values().level,
+                        language_);
+}
+
+const std::vector<ranking::Band> &PlanWindow::bands() const { return bandsPanel_->bands(); }
 
 // The table beside the best at each strength while it has room there for every figure whole,
 // else above it across the window.

@@ -18,19 +18,26 @@
 #include <vector>
 
 class QBoxLayout;
-class QButtonGroup;
 class QCheckBox;
-class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
 
+namespace harmtally::toolkit {
+class InputsRow;
+struct TypedInputs;
+} // namespace harmtally::toolkit
+
 namespace harmtally::plan {
 
+class BandsPanel;
 class Chart;
+class ChoiceChips;
+class ChoiceField;
 
 class PlanWindow : public QWidget {
     Q_OBJECT
@@ -51,7 +58,7 @@ public:
     void setCatalogue(Mode mode);
     // Types the strength, seconds and Trueshot level given into their boxes; an empty one
     // leaves its box as it is.
-    void takeInputs(const QString &strength, const QString &seconds, const QString &level);
+    void takeInputs(const toolkit::TypedInputs &typed);
 
     // The size its contents need to be seen without scrolling.
     QSize leastSize() const;
@@ -59,6 +66,7 @@ public:
     // Where "Save image" writes; an empty name cancels. A save dialog unless replaced.
     void setFileNameAsker(std::function<QString()> ask) { askFileName_ = std::move(ask); }
 
+    // Every control, whichever part holds it, for the tests that drive them.
     struct Controls {
         QLineEdit *name; // a choice to add, completed from the catalogues
         QPushButton *add;
@@ -82,7 +90,7 @@ public:
     };
     const Controls &controls() const { return c_; }
     const Comparison &comparison() const { return comparison_; }
-    const std::vector<ranking::Band> &bands() const { return bands_; }
+    const std::vector<ranking::Band> &bands() const;
 
     // Copies the side-by-side table as tab-separated text (Ctrl+C).
     void copyTable();
@@ -95,7 +103,9 @@ protected:
 
 private:
     void buildControls();
-    void addTyped();
+    QLayout *layOut();
+    void connectControls();
+    void addTyped(const QString &typed);
     void removePick(std::size_t slot);
     void recompute();
     void recomputeBands();
@@ -104,7 +114,6 @@ private:
     void arrangeTable();
     void showReadout();
     void showStatus();
-    void takeBand();
     void moveCursor(double strength);
     QString askSaveFileName();
 
@@ -114,16 +123,16 @@ private:
     std::function<QString()> askFileName_;
     std::vector<ranking::Pick> picks_;
     Comparison comparison_;
-    std::vector<ranking::Band> bands_;
     Controls c_{};
-    QWidget *content_ = nullptr; // every control, scrolled when the window is smaller
-    QHBoxLayout *chips_ = nullptr;
-    QBoxLayout *lower_ = nullptr; // the table and the best at each strength // one per choice: its
-                                  // marker, name and remove button
-    QLabel *nameLabel_ = nullptr;
-    std::vector<QLabel *> inputLabels_; // strength, seconds, level, from, to
-    QString bandsFor_;                  // the inputs the bands were found for
-    QString note_;                      // what the last action did, until the next one
+    ChoiceField *field_ = nullptr;
+    ChoiceChips *chips_ = nullptr;
+    toolkit::InputsRow *inputs_ = nullptr;
+    QLabel *fromLabel_ = nullptr; // the chart's range
+    QLabel *toLabel_ = nullptr;
+    BandsPanel *bandsPanel_ = nullptr;
+    QWidget *content_ = nullptr;  // every control, scrolled when the window is smaller
+    QBoxLayout *lower_ = nullptr; // the table and the best at each strength
+    QString note_;                // what the last action did, until the next one
 };
 
 } // namespace harmtally::plan

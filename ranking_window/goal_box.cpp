@@ -1,37 +1,43 @@
-// The goal box: the columns a goal adds to the ranking, made anew for every change.
+#include "ranking_window/goal_box.h"
 
-#include "ranking_window/ranking_window.h"
-
-#include "core/numbers.h"
-#include "ranking_window/ranking_table_model.h"
-
-#include <QCheckBox>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QTableView>
 
 namespace harmtally::ranking {
 
-// The goal's columns follow every change of figures, goal or filter: the strength each row needs,
-// or how long the foe lasts.
-void RankingWindow::recomputeGoal()
+GoalBox::GoalBox(QWidget *parent)
+    : QWidget(parent)
+    , goals_(new QComboBox)
+    , value_(new QLineEdit)
 {
-    note_.clear();
-    const auto kind = GoalKind(c_.goal->currentIndex());
-    c_.goalValue->setEnabled(kind != GoalKind::None);
-    const std::optional<double> goal = number(c_.goalValue->text(), locale_);
-    const Inputs in{source_->mode(), c_.strength->text(), c_.seconds->text(), c_.level->text()};
-    std::vector<QStringList> cells;
-    for (int r = 0; kind != GoalKind::None && r < source_->rowCount(); ++r)
-        cells.push_back(
-            goal ? goalCells(kind, *goal, source_->row(r), in, c_.wieldable->isChecked(), locale_)
-                 : QStringList(qsizetype(goalColumns(kind).size()), QString()));
-    const bool newColumns = kind != source_->goal();
-    source_->setGoal(kind, std::move(cells));
-    c_.table->setColumnHidden(int(Column::ArrowKind), source_->mode() == Mode::Melee);
-    if (newColumns)
-        c_.table->resizeColumnsToContents();
-    showStatus();
+    // Never wider than the choice and the box need: the search field takes what is left.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    goals_->addItems(QStringList(4, QString()));
+    value_->setMaximumWidth(90);
+    value_->setEnabled(false);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(goals_);
+    row->addWidget(value_);
+    connect(goals_, &QComboBox::currentIndexChanged, this, [this] {
+        value_->setEnabled(kind() != GoalKind::None);
+        emit changed();
+    });
+    connect(value_, &QLineEdit::textChanged, this, &GoalBox::changed);
+}
+
+GoalKind GoalBox::kind() const { return GoalKind(goals_->currentIndex()); }
+
+QString GoalBox::value() const { return value_->text(); }
+
+void GoalBox::setCaptions(const std::array<QString, 4> &goals, const QString &goalName,
+                          const QString &valueName)
+{
+    for (std::size_t i = 0; i < goals.size(); ++i)
+        goals_->setItemText(int(i), goals[i]);
+    goals_->setAccessibleName(goalName);
+    value_->setAccessibleName(valueName);
 }
 
 } // namespace harmtally::ranking

@@ -1,12 +1,14 @@
 // The ranking window itself: made, ranked anew as the inputs change, and the keys of its table.
-// Its parts live beside it: controls, texts, goal box, placement, copy and export.
+// Its parts live beside it: controls, texts, the goal box widget, placement, copy and export.
 
 #include "ranking_window/ranking_window.h"
 
 #include "core/numbers.h"
+#include "ranking_window/goal_box.h"
 #include "ranking_window/ranking_table_model.h"
 #include "texts/ranking_window_words.h"
 #include "toolkit/designed_window.h"
+#include "toolkit/inputs_row.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -48,11 +50,8 @@ RankingWindow::~RankingWindow() = default;
 void RankingWindow::startFrom(Mode mode, const QString &strength, const QString &seconds)
 {
     (mode == Mode::Bow ? c_.bows : c_.melee)->setChecked(true);
-    if (!strength.isEmpty())
-        c_.strength->setText(strength);
-    if (!seconds.isEmpty())
-        c_.seconds->setText(seconds);
-    if (c_.strength->text().isEmpty()) {
+    inputs_->take({strength, seconds, {}});
+    if (inputs_->values().strength.isEmpty()) {
         c_.strength->setFocus();
         return;
     }
@@ -63,14 +62,12 @@ void RankingWindow::startFrom(Mode mode, const QString &strength, const QString 
 
 void RankingWindow::recompute()
 {
-    const Mode mode = c_.bows->isChecked() ? Mode::Bow : Mode::Melee;
-    Table table
-        = compute({mode, c_.strength->text(), c_.seconds->text(), c_.level->text()}, locale_);
+    const Mode mode = this->mode();
+    Table table = compute(inputs(), locale_);
     refusal_ = table.refusal;
     note_.clear();
     source_->setRows(mode, std::move(table.rows));
-    labels_[kLevel]->setVisible(mode == Mode::Bow);
-    c_.level->setVisible(mode == Mode::Bow);
+    inputs_->setLevelShown(mode == Mode::Bow);
     c_.table->setColumnHidden(int(Column::ArrowKind), mode == Mode::Melee);
     recomputeGoal();
     if (fittedFor_ != mode) {
@@ -78,6 +75,27 @@ void RankingWindow::recompute()
         fitColumns();
     }
     refilter();
+}
+
+// The goal's columns follow every change of figures, goal or filter: the strength each row needs,
+// or how long the foe lasts.
+void RankingWindow::recomputeGoal()
+{
+    note_.clear();
+    const GoalKind kind = goalBox_->kind();
+    const std::optional<double> goal = number(goalBox_->value(), locale_);
+    const Inputs in = inputs();
+    std::vector<QStringList> cells;
+    for (int r = 0; kind != GoalKind::None && r < source_->rowCount(); ++r)
+        cells.push_back(
+            goal ? goalCells(kind, *goal, source_->row(r), in, c_.wieldable->isChecked(), locale_)
+                 : QStringList(qsizetype(goalColumns(kind).size()), QString()));
+    const bool newColumns = kind != source_->goal();
+    source_->setGoal(kind, std::move(cells));
+    c_.table->setColumnHidden(int(Column::ArrowKind), source_->mode() == Mode::Melee);
+    if (newColumns)
+        c_.table->resizeColumnsToContents();
+    showStatus();
 }
 
 // Sized once per mode, not on every keystroke: columns that jump while typing are hard to read.
@@ -102,7 +120,7 @@ void RankingWindow::fitColumns()
 void RankingWindow::refilter()
 {
     note_.clear(); // what the last action did, no longer news
-    proxy_->setFilter(c_.search->text(), number(c_.strength->text(), locale_),
+    proxy_->setFilter(c_.search->text(), number(inputs_->values().strength, locale_),
                       c_.wieldable->isChecked());
     showStatus();
 }
@@ -145,8 +163,7 @@ void RankingWindow::compareSelection()
     std::vector<Pick> picks;
     for (const QModelIndex &index : selected)
         picks.push_back(pickAt(source_->mode(), proxy_->rowAt(index.row()).order));
-    setNote(compare_(picks,
-                     {source_->mode(), c_.strength->text(), c_.seconds->text(), c_.level->text()}));
+    setNote(compare_(picks, inputs()));
 }
 
 void RankingWindow::escape()

@@ -15,7 +15,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -30,8 +29,13 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 
+namespace harmtally::toolkit {
+class InputsRow;
+} // namespace harmtally::toolkit
+
 namespace harmtally::ranking {
 
+class GoalBox;
 class RankingProxyModel;
 class RankingTableModel;
 
@@ -81,6 +85,7 @@ public:
     void setFileNameAsker(std::function<ExportTarget()> ask) { askFileName_ = std::move(ask); }
     void setCompare(Compare compare) { compare_ = std::move(compare); }
 
+    // Every control, whichever part holds it, for the tests that drive them.
     struct Controls {
         QRadioButton *melee;
         QRadioButton *bows;
@@ -104,6 +109,10 @@ protected:
 
 private:
     void buildControls();
+    void connectControls();
+    // The mode shown and the figures typed, as the ranking takes them.
+    Mode mode() const;
+    Inputs inputs() const;
     void recompute();
     void recomputeGoal();
     void fitColumns();
@@ -126,13 +135,9 @@ private:
     Compare compare_;
     QAction *compareAction_ = nullptr;
     Controls c_{};
-    // The labels of strength, seconds, level and search, in that order.
-    static constexpr std::size_t kLevel = 2, kSearch = 3;
-    std::array<QLabel *, 4> labels_{};
-    std::array<QLineEdit *, 4> boxes() const
-    {
-        return {c_.strength, c_.seconds, c_.level, c_.search};
-    }
+    toolkit::InputsRow *inputs_ = nullptr;
+    GoalBox *goalBox_ = nullptr;
+    QLabel *searchLabel_ = nullptr;
     RankingTableModel *source_ = nullptr;
     RankingProxyModel *proxy_ = nullptr;
     std::optional<Mode> fittedFor_;    // the mode the columns were last sized for

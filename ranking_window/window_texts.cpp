@@ -2,8 +2,10 @@
 
 #include "ranking_window/ranking_window.h"
 
+#include "ranking_window/goal_box.h"
 #include "ranking_window/ranking_table_model.h"
 #include "texts/ranking_window_words.h"
+#include "toolkit/inputs_row.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,13 +20,6 @@ namespace harmtally::ranking {
 
 using namespace window_words;
 
-namespace {
-
-// The label's words without the mnemonic and the colon, for screen readers.
-QString spoken(const QString &caption) { return QString(caption).remove(u'&').remove(u':'); }
-
-} // namespace
-
 void RankingWindow::setLanguage(Language language)
 {
     language_ = language;
@@ -35,14 +30,11 @@ void RankingWindow::setLanguage(Language language)
     c_.wieldable->setText(kWieldable.in(l));
     compareAction_->setText(kCompare.in(l));
     c_.exportCsv->setText(kExportButton.in(l));
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        labels_[i]->setText(kCaptions[i].in(l));
-        boxes()[i]->setAccessibleName(spoken(kCaptions[i].in(l)));
-    }
-    for (int i = 0; i < c_.goal->count(); ++i)
-        c_.goal->setItemText(i, kGoals[i].in(l));
-    c_.goal->setAccessibleName(kGoalName.in(l));
-    c_.goalValue->setAccessibleName(kGoalValueName.in(l));
+    inputs_->setCaptions({kCaptions[0].in(l), kCaptions[1].in(l), kCaptions[2].in(l)});
+    searchLabel_->setText(kCaptions[3].in(l));
+    c_.search->setAccessibleName(toolkit::spoken(kCaptions[3].in(l)));
+    goalBox_->setCaptions({kGoals[0].in(l), kGoals[1].in(l), kGoals[2].in(l), kGoals[3].in(l)},
+                          kGoalName.in(l), kGoalValueName.in(l));
     c_.search->setPlaceholderText(kSearchHint.in(l));
     c_.table->setAccessibleName(kTableName.in(l));
     source_->setLanguage(language);
@@ -68,15 +60,16 @@ void RankingWindow::showStatus()
     }
     // Half-typed inputs are not a mistake yet: a hint naming what is still to type, not the main
     // window's refusal.
-    const bool noStrength = c_.strength->text().trimmed().isEmpty();
-    const bool noSeconds = c_.seconds->text().trimmed().isEmpty();
+    const toolkit::TypedInputs typed = inputs_->values();
+    const bool noStrength = typed.strength.trimmed().isEmpty();
+    const bool noSeconds = typed.seconds.trimmed().isEmpty();
     QString message = note_;
     if (message.isEmpty() && !refusal_.isEmpty())
         message = noStrength && noSeconds ? kBoth.in(l)
                   : noStrength            ? kStrength.in(l)
                   : noSeconds             ? kSeconds.in(l)
                                           : refusal_;
-    if (message.isEmpty() && !melee && c_.level->text().trimmed().isEmpty())
+    if (message.isEmpty() && !melee && typed.level.trimmed().isEmpty())
         message = kNoLevel.in(l);
     const QString text = message.isEmpty() ? counts : counts + QStringLiteral(" — ") + message;
     c_.status->setText(text);

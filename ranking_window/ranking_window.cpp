@@ -65,7 +65,7 @@ void RankingWindow::recompute()
     const Mode mode = c_.bows->isChecked() ? Mode::Bow : Mode::Melee;
     Table table
         = compute({mode, c_.strength->text(), c_.seconds->text(), c_.level->text()}, locale_);
-    refusal_ = table.refusal;
+    refusal_ = table.refusal ? table.refusal->message : QString();
     note_.clear();
     source_->setRows(mode, std::move(table.rows));
     labels_[kLevel]->setVisible(mode == Mode::Bow);

@@ -1,6 +1,6 @@
 #include "core/numbers.h"
-#include "ranking/formats.h"
 #include "ranking/planning.h"
+#include "ranking/records.h"
 #include "ranking_window/ranking_table_model.h"
 #include "ranking_window/ranking_window.h"
 #include "texts/messages.h"
@@ -309,7 +309,7 @@ private slots:
         QCOMPARE(errors.size(), int(!reason.isEmpty()));
         if (reason.isEmpty()) {
             QCOMPARE(QString::fromUtf8(old.readAll()),
-                     toCsv(window->model().visibleRows(), Mode::Bow, italian));
+                     rankingTable(window->model().visibleRows(), Mode::Bow, Format::Csv, italian));
             QVERIFY(c.status->text().endsWith(
                 QString("Esportate %1 righe in %2").arg(window->model().rowCount()).arg(path)));
         } else {

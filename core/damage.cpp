@@ -114,12 +114,7 @@ std::variant<BaseFigures, Refusal> applyTrueshotLevel(const BaseFigures &base, c
     if (!value)
         return Refusal(Reason::InvalidValue, Input::Level);
     const double bonus = *value * 0.1;
-    auto raised = addToBase(base, bonus, bonus, locale);
-    // The base is the catalogue's: a sum too large is the level's doing.
-    if (auto *refusal = std::get_if<Refusal>(&raised);
-        refusal && refusal->reason == Reason::TooLarge)
-        refusal->atFault = Input::Level;
-    return raised;
+    return addToBase(base, bonus, bonus, locale);
 }
 
 } // namespace harmtally

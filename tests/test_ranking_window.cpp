@@ -98,6 +98,7 @@ private slots:
         QTest::newRow("requirement up") << Column::Requirement << 1 << Qt::AscendingOrder << "Rusted Dirk…Shadow Blade";
         QTest::newRow("requirement down") << Column::Requirement << 2 << Qt::DescendingOrder << "Ancient Two-Handed Sword…Shadow Blade";
         QTest::newRow("arrows up") << Column::ArrowKind << 1 << Qt::AscendingOrder << "Bone-Tipped Arrows…Wooden Arrows";
+        QTest::newRow("damage best first") << Column::HitMax << 1 << Qt::DescendingOrder << "Ancient Broad Axe+3…Shadow Blade";
         QTest::newRow("arrows down") << Column::ArrowKind << 2 << Qt::DescendingOrder << "Wooden Arrows…Bone-Tipped Arrows";
         // clang-format on
     }

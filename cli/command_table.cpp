@@ -1,5 +1,6 @@
 #include "cli/command_table.h"
 
+#include "cli/compare_command.h"
 #include "cli/plan_commands.h"
 #include "cli/ranking_commands.h"
 #include "texts/shell_words.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-// The planning commands: compare and path, and the goal columns of rank, answered by the
+// The planning command path, and the goal columns of rank, answered by the
 // planning engine (ranking/planning.h) in the shell's words. Qt Core only.
 
 #include "cli/parser.h"
@@ -10,7 +10,6 @@
 
 namespace harmtally::cli {
 
-Outcome compare(const Parsed &words, const Context &context);
 Outcome path(const Parsed &words, const Context &context);
 
 // rank's goal: a usage error when more than one is given, or a value cannot be one (status 0

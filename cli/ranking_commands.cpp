@@ -6,9 +6,8 @@
 #include "cli/names.h"
 #include "cli/plan_commands.h"
 #include "cli/shell_replies.h"
-#include "core/numbers.h"
-#include "ranking/formats.h"
 #include "ranking/ranking.h"
+#include "ranking/records.h"
 #include "texts/shell_words.h"
 
 namespace harmtally::cli {
@@ -66,12 +65,10 @@ Outcome calc(const Parsed &words, const Context &context)
             return refused(say(text::kLevelNeeded, context).arg(latin1(arrows.name)));
         if (!arrows.levelRule && words.has(Option::Level))
             return refused(say(text::kLevelUnused, context).arg(latin1(arrows.name)));
-        if (arrows.levelRule && !number(in.level, context.locale))
-            return refused(notANumber(Option::Level, in.level, context));
         outcome = bowRow(row, std::size_t(*kind.found), in, context.locale);
     }
     if (outcome.refusal)
-        return refused(shellRefusal(outcome.refusal->reason, words, name, context));
+        return refused(shellRefusal(*outcome.refusal, words, name, context));
     QStringList results;
     for (Column c : {Column::HitMin, Column::HitMax, Column::TotalMin, Column::TotalMax})
         results.append(outcome.row.cells[std::size_t(c)]);
@@ -99,23 +96,14 @@ Outcome rank(const Parsed &words, const Context &context)
     Table table = compute({mode, words.value(Option::Strength), words.value(Option::Seconds),
                            words.value(Option::Level)},
                           context.locale);
-    if (!table.refusal.isEmpty()) {
-        for (auto reason : {Refusal::Reason::StrengthOrSecondsMissing,
-                            Refusal::Reason::InvalidValue, Refusal::Reason::TooLarge})
-            if (table.refusal == Refusal(reason).message)
-                return refused(shellRefusal(reason, words, {}, context));
-        return refused(say(text::kTooLarge, context));
-    }
+    if (table.refusal)
+        return refused(shellRefusal(*table.refusal, words, {}, context));
     if (words.has(Option::Wieldable))
         keepWieldable(table.rows, words.value(Option::Strength), context.locale);
     sortByDefault(table.rows, context.locale);
     if (hasGoal(words))
         return rankWithGoal(words, std::move(table.rows), mode, context);
-    if (*format == Format::Csv)
-        return printed(toCsv(table.rows, mode, context.locale));
-    if (*format == Format::Json)
-        return printed(toJson(table.rows, mode, context.locale));
-    return printed(toAlignedText(table.rows, mode));
+    return printed(rankingTable(table.rows, mode, *format, context.locale));
 }
 
 } // namespace harmtally::cli

@@ -49,30 +49,48 @@ QString suggestions(const QStringList &closest, const Context &context)
     return say(text::kDidYouMean, context).arg(all);
 }
 
-// The window's refusal said in the shell's words, naming the option at fault, which is found
-// by the window's own order of checks: strength, then seconds.
-QString shellRefusal(Refusal::Reason reason, const Parsed &words, const QString &name,
+namespace {
+
+std::optional<Option> optionOf(Refusal::Input input)
+{
+    switch (input) {
+    case Refusal::Input::Strength:
+        return Option::Strength;
+    case Refusal::Input::Seconds:
+        return Option::Seconds;
+    case Refusal::Input::Level:
+        return Option::Level;
+    case Refusal::Input::None:
+    case Refusal::Input::Requirement:
+    case Refusal::Input::Base:
+    case Refusal::Input::HitsPerMinute:
+        break; // the catalogue's, not the player's
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString shellRefusal(const Refusal &refusal, const Parsed &words, const QString &name,
                      const Context &context)
 {
-    const auto atFault = [&](auto faulty) {
-        return faulty(words.value(Option::Strength)) ? Option::Strength : Option::Seconds;
-    };
-    switch (reason) {
-    case Refusal::Reason::StrengthOrSecondsMissing: {
-        const Option option = atFault([](const QString &t) { return t.isEmpty() || t == u"0"; });
-        return say(text::kZero, context).arg(dashed(option));
-    }
-    case Refusal::Reason::InvalidValue: {
-        const Option option
-            = atFault([&](const QString &t) { return !number(t, context.locale).has_value(); });
-        return notANumber(option, words.value(option), context);
-    }
+    const std::optional<Option> option = optionOf(refusal.atFault);
+    switch (refusal.reason) {
+    case Refusal::Reason::StrengthOrSecondsMissing:
+        if (option)
+            return say(text::kZero, context).arg(dashed(*option));
+        break;
+    case Refusal::Reason::InvalidValue:
+        if (option)
+            return notANumber(*option, words.value(*option), context);
+        break;
     case Refusal::Reason::RequirementUnknown:
         return say(text::kRequirementUnknown, context).arg(name);
     case Refusal::Reason::TooLarge:
-        break;
+        return say(text::kTooLarge, context);
     }
-    return say(text::kTooLarge, context);
+    // A catalogue figure no option can mend: the window's own words.
+    return refusal.message;
 }
 
 Outcome needsFigures(const Parsed &words, const char *command, const Context &context)

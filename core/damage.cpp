@@ -4,11 +4,16 @@
 #include "texts/messages.h"
 
 #include <cmath>
+#include <utility>
 
 namespace harmtally {
 
-Refusal::Refusal(Reason why)
+using Reason = Refusal::Reason;
+using Input = Refusal::Input;
+
+Refusal::Refusal(Reason why, Input input)
     : reason(why)
+    , atFault(input)
 {
     switch (why) {
     case Reason::StrengthOrSecondsMissing:
@@ -40,7 +45,8 @@ std::variant<WorkingValues, Refusal> computeDamage(const DamageInputs &in, const
 {
     const auto missing = [](const QString &t) { return t.isEmpty() || t == u"0"; };
     if (missing(in.castStrength) || missing(in.seconds))
-        return Refusal(Refusal::Reason::StrengthOrSecondsMissing);
+        return Refusal(Reason::StrengthOrSecondsMissing,
+                       missing(in.castStrength) ? Input::Strength : Input::Seconds);
 
     const std::optional<double> strength = number(in.castStrength, locale);
     const std::optional<double> seconds = number(in.seconds, locale);
@@ -49,20 +55,26 @@ std::variant<WorkingValues, Refusal> computeDamage(const DamageInputs &in, const
     const bool totalsKnown = !in.hitsPerMinute.isEmpty();
     const std::optional<double> hitsPerMinute
         = totalsKnown ? number(in.hitsPerMinute, locale) : std::optional<double>(0.0);
-    if (!strength || !seconds || !baseMin || !baseMax || !hitsPerMinute)
-        return Refusal(Refusal::Reason::InvalidValue);
+    // The first unreadable one, in the order the player reads the boxes.
+    const std::pair<bool, Input> read[] = {{strength.has_value(), Input::Strength},
+                                           {seconds.has_value(), Input::Seconds},
+                                           {baseMin && baseMax, Input::Base},
+                                           {hitsPerMinute.has_value(), Input::HitsPerMinute}};
+    for (const auto &[ok, input] : read)
+        if (!ok)
+            return Refusal(Reason::InvalidValue, input);
 
     if (in.weaponReq.isEmpty())
-        return Refusal(Refusal::Reason::RequirementUnknown);
+        return Refusal(Reason::RequirementUnknown, Input::Requirement);
     const std::optional<double> req = number(in.weaponReq, locale);
     if (!req)
-        return Refusal(Refusal::Reason::InvalidValue);
+        return Refusal(Reason::InvalidValue, Input::Requirement);
 
     WorkingValues out{in.weaponReq, in.castStrength, in.baseMin, in.baseMax, {}, {}, {}, {}};
     const std::optional<QString> hitMin = finiteText(*baseMin + (*strength - *req) / 5.0, locale);
     const std::optional<QString> hitMax = finiteText(*baseMax + (*strength - *req) / 5.0, locale);
     if (!hitMin || !hitMax)
-        return Refusal(Refusal::Reason::TooLarge);
+        return Refusal(Reason::TooLarge, Input::None);
     out.hitMin = *hitMin;
     out.hitMax = *hitMax;
 
@@ -74,7 +86,7 @@ std::variant<WorkingValues, Refusal> computeDamage(const DamageInputs &in, const
         const std::optional<QString> totalMax
             = finiteText(perSecond * *seconds * *number(*hitMax, locale), locale);
         if (!totalMin || !totalMax)
-            return Refusal(Refusal::Reason::TooLarge);
+            return Refusal(Reason::TooLarge, Input::None);
         out.totalMin = *totalMin;
         out.totalMax = *totalMax;
     }
@@ -87,11 +99,11 @@ std::variant<BaseFigures, Refusal> addToBase(const BaseFigures &base, double min
     const std::optional<double> baseMin = number(base.baseMin, locale);
     const std::optional<double> baseMax = number(base.baseMax, locale);
     if (!baseMin || !baseMax)
-        return Refusal(Refusal::Reason::InvalidValue);
+        return Refusal(Reason::InvalidValue, Input::Base);
     const std::optional<QString> raisedMin = finiteText(*baseMin + minBonus, locale);
     const std::optional<QString> raisedMax = finiteText(*baseMax + maxBonus, locale);
     if (!raisedMin || !raisedMax)
-        return Refusal(Refusal::Reason::TooLarge);
+        return Refusal(Reason::TooLarge, Input::Base);
     return BaseFigures{*raisedMin, *raisedMax};
 }
 
@@ -100,7 +112,7 @@ std::variant<BaseFigures, Refusal> applyTrueshotLevel(const BaseFigures &base, c
 {
     const std::optional<double> value = number(level, locale);
     if (!value)
-        return Refusal(Refusal::Reason::InvalidValue);
+        return Refusal(Reason::InvalidValue, Input::Level);
     const double bonus = *value * 0.1;
     return addToBase(base, bonus, bonus, locale);
 }

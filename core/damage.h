@@ -31,12 +31,17 @@ struct WorkingValues {
     QString totalMax;
 };
 
-// Why the check refused, in the order it checks, with the bilingual text the player is shown.
+// Why the check refused, in the order it checks, the input at fault and the bilingual text the
+// player is shown. Callers act on the reason and the input, never on the text.
 struct Refusal {
     enum class Reason { StrengthOrSecondsMissing, InvalidValue, RequirementUnknown, TooLarge };
-    explicit Refusal(Reason why);
+    // What the player (or the catalogue) would have to change; None when no single input is to
+    // blame (results too large for the inputs together).
+    enum class Input { None, Strength, Seconds, Level, Requirement, Base, HitsPerMinute };
+    Refusal(Reason why, Input atFault);
 
     Reason reason;
+    Input atFault;
     QString message;
 };
 

@@ -7,21 +7,21 @@ namespace harmtally::ranking {
 namespace {
 
 // clang-format off
-constexpr GoalColumn kStrengthColumns[] = {
-    {"strengthNeeded",      {.italian = "Forza necessaria", .english = "Str needed"}},
-    {"strengthMoreThanNow", {.italian = "Più di ora",       .english = "More than now"}},
+constexpr ColumnSpec kStrengthColumns[] = {
+    {"strengthNeeded",       column_words::kStrengthNeeded, Content::Figure, kLowFirst},
+    {"strengthMoreThanNow",  column_words::kMoreThanNow,    Content::Figure, kLowFirst},
 };
-constexpr GoalColumn kFoeColumns[] = {
-    {"hitsToDefeatBest",     {.italian = "Colpi, al meglio",   .english = "Hits, best"}},
-    {"hitsToDefeatWorst",    {.italian = "Colpi, al peggio",   .english = "Hits, worst"}},
-    {"secondsToDefeatBest",  {.italian = "Secondi, al meglio", .english = "Seconds, best"}},
-    {"secondsToDefeatWorst", {.italian = "Secondi, al peggio", .english = "Seconds, worst"}},
+constexpr ColumnSpec kFoeColumns[] = {
+    {"hitsToDefeatBest",     column_words::kHitsBest,       Content::Figure, kLowFirst},
+    {"hitsToDefeatWorst",    column_words::kHitsWorst,      Content::Figure, kLowFirst},
+    {"secondsToDefeatBest",  column_words::kSecondsBest,    Content::Figure, kLowFirst},
+    {"secondsToDefeatWorst", column_words::kSecondsWorst,   Content::Figure, kLowFirst},
 };
 // clang-format on
 
 } // namespace
 
-std::span<const GoalColumn> goalColumns(GoalKind kind)
+std::span<const ColumnSpec> goalColumns(GoalKind kind)
 {
     switch (kind) {
     case GoalKind::None:

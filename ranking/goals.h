@@ -4,7 +4,6 @@
 // a goal needs, or how long a foe lasts, for each row (planning.h answers them).
 
 #include "ranking/ranking.h"
-#include "texts/language.h"
 
 #include <QLocale>
 #include <QString>
@@ -21,11 +20,8 @@ enum class GoalKind {
     FoeHealth,    // a foe with H health: hits to defeat and seconds, best and worst
 };
 
-struct GoalColumn {
-    const char *key; // JSON key and CSV header
-    Bilingual caption;
-};
-std::span<const GoalColumn> goalColumns(GoalKind kind);
+// The goal's columns, after the ranking's: figures, ranked from the lowest on a first click.
+std::span<const ColumnSpec> goalColumns(GoalKind kind);
 
 // One row's goal cells, one per goal column, figures as the main window writes them in the
 // locale, empty where unknown. in: the ranking's inputs; wieldable: no answer below the row's

@@ -96,7 +96,7 @@ Table compute(const Inputs &in, const QLocale &locale)
     const auto add = [&](RowOutcome outcome, bool isTrueshot) {
         if (outcome.refusal && !(isTrueshot && noLevel) && weight(*outcome.refusal) > heaviest) {
             heaviest = weight(*outcome.refusal);
-            table.refusal = outcome.refusal->message;
+            table.refusal = outcome.refusal;
         }
         table.rows.push_back(std::move(outcome.row));
     };
@@ -141,21 +141,26 @@ bool rankedBefore(const SortKey &a, const SortKey &b, Qt::SortOrder order)
     return a.order < b.order;
 }
 
+std::vector<std::size_t> rankedOrder(std::span<const SortKey> keys, Qt::SortOrder order)
+{
+    std::vector<std::size_t> sequence(keys.size());
+    for (std::size_t i = 0; i < sequence.size(); ++i)
+        sequence[i] = i;
+    std::ranges::sort(sequence, [&](std::size_t a, std::size_t b) {
+        return rankedBefore(keys[a], keys[b], order);
+    });
+    return sequence;
+}
+
 void sortRows(std::vector<Row> &rows, Column column, Qt::SortOrder order, const QLocale &locale)
 {
     // Each key made once, not once per comparison.
     std::vector<SortKey> keys(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
         keys[i] = sortKey(rows[i], column, locale);
-    std::vector<std::size_t> sequence(rows.size());
-    for (std::size_t i = 0; i < sequence.size(); ++i)
-        sequence[i] = i;
-    std::ranges::sort(sequence, [&](std::size_t a, std::size_t b) {
-        return rankedBefore(keys[a], keys[b], order);
-    });
     std::vector<Row> sorted;
     sorted.reserve(rows.size());
-    for (std::size_t i : sequence)
+    for (std::size_t i : rankedOrder(keys, order))
         sorted.push_back(std::move(rows[i]));
     rows = std::move(sorted);
 }
@@ -172,21 +177,13 @@ void keepWieldable(std::vector<Row> &rows, const QString &strength, const QLocal
         std::erase_if(rows, [&](const Row &row) { return beyondStrength(row, *typed, locale); });
 }
 
-QString caption(Column column, Language language)
+std::vector<Column> shownColumns(Mode mode)
 {
-    static constexpr Bilingual kCaptions[kColumnCount] = {
-        {.italian = "Arma", .english = "Weapon"},
-        {.italian = "Frecce", .english = "Arrows"},
-        {.italian = "Req.", .english = "Str req."},
-        {.italian = "Colpi/min", .english = "Hits/min"},
-        {.italian = "Min base", .english = "Min base"},
-        {.italian = "Max base", .english = "Max base"},
-        {.italian = "Min colpo", .english = "Min per hit"},
-        {.italian = "Max colpo", .english = "Max per hit"},
-        {.italian = "Min totale", .english = "Min total"},
-        {.italian = "Max totale", .english = "Max total"},
-    };
-    return kCaptions[std::size_t(column)].in(language);
+    std::vector<Column> columns;
+    for (const RankingColumn &column : kColumns)
+        if (mode == Mode::Bow || column.id != Column::ArrowKind)
+            columns.push_back(column.id);
+    return columns;
 }
 
 } // namespace harmtally::ranking

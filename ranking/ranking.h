@@ -7,6 +7,7 @@
 
 #include "core/damage.h"
 #include "core/mode.h"
+#include "ranking/columns.h"
 #include "texts/language.h"
 
 #include <QLocale>
@@ -15,31 +16,10 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace harmtally::ranking {
-
-// The columns, in the order the window and the command line show them. ArrowKind is empty for
-// melee weapons (the window hides it, the command line leaves it out).
-enum class Column {
-    Name,
-    ArrowKind,
-    Requirement,
-    HitsPerMinute,
-    BaseMin,
-    BaseMax,
-    HitMin,
-    HitMax,
-    TotalMin,
-    TotalMax,
-};
-inline constexpr std::size_t kColumnCount = std::size_t(Column::TotalMax) + 1;
-
-// The columns of words; every other column holds a figure.
-constexpr bool isText(Column column)
-{
-    return column == Column::Name || column == Column::ArrowKind;
-}
 
 struct Inputs {
     Mode mode = Mode::Melee;
@@ -55,9 +35,9 @@ struct Row {
 
 struct Table {
     std::vector<Row> rows; // in catalogue order
-    // The bilingual message that the main window would give for these inputs, or empty. When
-    // the inputs are refused, the name and base columns stay and every result cell is empty.
-    QString refusal;
+    // The refusal that the main window would give for these inputs, if any. When the inputs are
+    // refused, the name and base columns stay and every result cell is empty.
+    std::optional<Refusal> refusal;
 };
 
 Table compute(const Inputs &in, const QLocale &locale);
@@ -94,6 +74,10 @@ SortKey sortKey(const Row &row, Column column, const QLocale &locale);
 // command line.
 bool rankedBefore(const SortKey &a, const SortKey &b, Qt::SortOrder order);
 
+// The positions of `keys` in ranked order, by rankedBefore: the one sort of the window's table
+// and of every table the shell writes.
+std::vector<std::size_t> rankedOrder(std::span<const SortKey> keys, Qt::SortOrder order);
+
 // Sorts by one column with rankedBefore.
 void sortRows(std::vector<Row> &rows, Column column, Qt::SortOrder order, const QLocale &locale);
 
@@ -104,8 +88,5 @@ inline void sortByDefault(std::vector<Row> &rows, const QLocale &locale)
 {
     sortRows(rows, kDefaultSortColumn, kDefaultSortOrder, locale);
 }
-
-// Column captions (the window's, in the interface language).
-QString caption(Column column, Language language);
 
 } // namespace harmtally::ranking

@@ -8,12 +8,10 @@
 
 namespace harmtally::ranking {
 
-QString columnKey(Column column)
+Field field(const ColumnSpec &spec)
 {
-    static const char *const keys[kColumnCount]
-        = {"name",    "arrows", "requirement", "hitsPerMinute", "baseMin",
-           "baseMax", "hitMin", "hitMax",      "totalMin",      "totalMax"};
-    return QString::fromLatin1(keys[std::size_t(column)]);
+    return {QLatin1String(spec.key), spec.caption.in(Language::English),
+            spec.content == Content::Text};
 }
 
 std::optional<QString> cFigure(const QString &cell, const QLocale &locale)
@@ -112,23 +110,43 @@ QString recordsJson(std::span<const Field> fields, std::span<const Record> recor
     return out + (records.empty() ? QStringLiteral("]\n") : QStringLiteral("\n]\n"));
 }
 
+QString written(Format format, std::span<const Field> fields, std::span<const Record> records,
+                const QLocale &locale)
+{
+    switch (format) {
+    case Format::Csv:
+        return recordsCsv(fields, records, locale);
+    case Format::Json:
+        return recordsJson(fields, records, locale);
+    case Format::Text:
+        break;
+    }
+    return recordsText(fields, records);
+}
+
 std::vector<Field> rankingFields(Mode mode)
 {
     std::vector<Field> fields;
-    for (std::size_t c = 0; c < kColumnCount; ++c)
-        if (mode == Mode::Bow || Column(c) != Column::ArrowKind)
-            fields.push_back(
-                {columnKey(Column(c)), caption(Column(c), Language::English), isText(Column(c))});
+    for (Column c : shownColumns(mode))
+        fields.push_back(field(spec(c)));
     return fields;
 }
 
 Record rankingRecord(const Row &row, Mode mode)
 {
     Record record;
-    for (std::size_t c = 0; c < kColumnCount; ++c)
-        if (mode == Mode::Bow || Column(c) != Column::ArrowKind)
-            record.push_back(row.cells[c]);
+    for (Column c : shownColumns(mode))
+        record.push_back(row.cells[std::size_t(c)]);
     return record;
+}
+
+QString rankingTable(std::span<const Row> rows, Mode mode, Format format, const QLocale &locale)
+{
+    std::vector<Record> records;
+    records.reserve(rows.size());
+    for (const Row &row : rows)
+        records.push_back(rankingRecord(row, mode));
+    return written(format, rankingFields(mode), records, locale);
 }
 
 } // namespace harmtally::ranking

@@ -3,7 +3,6 @@
 
 #include "ranking_window/ranking_window.h"
 
-#include "ranking/goals.h"
 #include "ranking/records.h"
 #include "ranking_window/ranking_table_model.h"
 #include "texts/ranking_window_words.h"
@@ -49,10 +48,7 @@ Record shownCells(const RankingProxyModel &proxy, int row, std::span<const int> 
 // file reads the same whatever the window's language and locale.
 Field fileColumn(const RankingTableModel &model, int column)
 {
-    if (column < int(kColumnCount))
-        return {columnKey(Column(column)), {}, isText(Column(column))};
-    const GoalColumn &goal = goalColumns(model.goal())[std::size_t(column) - kColumnCount];
-    return {QLatin1String(goal.key), {}, false};
+    return field(model.columnSpec(column));
 }
 
 // Quoted wherever a usual separator would split it: a spreadsheet's import may split at a comma,

@@ -60,6 +60,12 @@ void RankingTableModel::setGoal(GoalKind kind, std::vector<QStringList> cells)
         emit dataChanged(index(0, int(kColumnCount)), index(rowCount() - 1, columnCount() - 1));
 }
 
+const ColumnSpec &RankingTableModel::columnSpec(int section) const
+{
+    const std::size_t c = std::size_t(section);
+    return c < kColumnCount ? spec(Column(c)) : goalColumns(goal_)[c - kColumnCount];
+}
+
 int RankingTableModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(rows_.size());
@@ -80,25 +86,19 @@ QVariant RankingTableModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole)
         return row(index.row()).cells[c];
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(
-            Qt::AlignVCenter
-            | (c < kColumnCount && isText(Column(c)) ? Qt::AlignLeft : Qt::AlignRight));
+        return QVariant::fromValue(Qt::AlignVCenter
+                                   | (columnSpec(index.column()).content == Content::Text
+                                          ? Qt::AlignLeft
+                                          : Qt::AlignRight));
     return {};
 }
 
 QVariant RankingTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    const bool goal = section >= int(kColumnCount);
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && goal)
-        return goalColumns(goal_)[std::size_t(section) - kColumnCount].caption.in(language_);
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return caption(Column(section), language_);
-    // A first click ranks damage and speed best first; words, requirements and goals from the
-    // lowest.
+        return columnSpec(section).caption.in(language_);
     if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole)
-        return int(goal || isText(Column(section)) || section == int(Column::Requirement)
-                       ? Qt::AscendingOrder
-                       : Qt::DescendingOrder);
+        return int(columnSpec(section).firstClick);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

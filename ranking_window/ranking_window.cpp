@@ -64,7 +64,7 @@ void RankingWindow::recompute()
 {
     const Mode mode = this->mode();
     Table table = compute(inputs(), locale_);
-    refusal_ = table.refusal;
+    refusal_ = table.refusal ? table.refusal->message : QString();
     note_.clear();
     source_->setRows(mode, std::move(table.rows));
     inputs_->setLevelShown(mode == Mode::Bow);

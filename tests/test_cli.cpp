@@ -124,6 +124,7 @@ private slots:
         add("zero", dirk + QStringList{"--strength", "0"}, 1, "--strength needs a number other than 0");
         add("repeated option", rank + QStringList{"--seconds", "x"}, 2, "--seconds given twice");
         add("rank refused", {"rank", "--strength", "5", "--seconds", "1,5"}, 1, "--seconds is not a number: '1,5'");
+        add("rank, seconds 0", {"rank", "--strength", "5", "--seconds", "0"}, 1, "--seconds needs a number other than 0");
         add("unknown requirement", {"calc", "Shadow Blade", "--strength", "5", "--seconds", "5"}, 1, "the strength requirement of 'Shadow Blade' is unknown: no damage to compute");
         add("level unused", flatbow + QStringList{"Wooden Arrows", "--level", "3"}, 1, "--level is only for 'Trueshot Quiver', not for 'Wooden Arrows'");
         add("level missing", flatbow + QStringList{"Trueshot Quiver"}, 1, "'Trueshot Quiver' needs --level, its level");

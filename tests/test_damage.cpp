@@ -11,10 +11,18 @@ namespace {
 const QLocale english(QLocale::English, QLocale::UnitedStates);
 const QLocale italian(QLocale::Italian, QLocale::Italy);
 
+// A refusal as its message and the input it blames: "message@strength".
+QString refusalText(const Refusal &refusal)
+{
+    static const char *const inputs[]
+        = {"none", "strength", "seconds", "level", "requirement", "base", "hits"};
+    return refusal.message + u'@' + QLatin1String(inputs[int(refusal.atFault)]);
+}
+
 QString outcomeText(const std::variant<WorkingValues, Refusal> &outcome)
 {
     if (const auto *refusal = std::get_if<Refusal>(&outcome))
-        return refusal->message;
+        return refusalText(*refusal);
     const WorkingValues &v = std::get<WorkingValues>(outcome);
     return QStringList{v.hitMin, v.hitMax, v.totalMin, v.totalMax}.join(u'|');
 }
@@ -22,7 +30,7 @@ QString outcomeText(const std::variant<WorkingValues, Refusal> &outcome)
 QString outcomeText(const std::variant<BaseFigures, Refusal> &outcome)
 {
     if (const auto *refusal = std::get_if<Refusal>(&outcome))
-        return refusal->message;
+        return refusalText(*refusal);
     return std::get<BaseFigures>(outcome).baseMin + u'|' + std::get<BaseFigures>(outcome).baseMax;
 }
 } // namespace
@@ -61,20 +69,20 @@ void TestDamage::computes_data()
     QTest::newRow("hits per minute unknown")
         << english << DamageInputs{"97", "32", "62", "100", "", "10"} << "32.6|62.6||";
 
-    QTest::newRow("empty strength")
-        << english << DamageInputs{"0", "1", "4", "", "66", "10"} << check;
-    QTest::newRow("strength 0") << english << DamageInputs{"0", "1", "4", "0", "66", "10"} << check;
-    QTest::newRow("check before requirement")
-        << english << DamageInputs{"", "7", "48", "0", "56", "10"} << check;
-    QTest::newRow("unreadable before requirement")
-        << english << DamageInputs{"", "7", "48", "x", "56", "10"} << invalid;
-    QTest::newRow("requirement unknown") << english << DamageInputs{"", "7", "48", "60", "56", "10"}
-                                         << messages::unknownRequirement();
-    QTest::newRow("totals overflow")
-        << english << DamageInputs{"0", "1", "4", "1e308", "66", "10"} << tooLarge;
-    QTest::newRow("per-hit text past the double range")
-        << english << DamageInputs{"0", "1.7976931348623157E+308", "4", "00", "66", "1"}
-        << tooLarge;
+    // clang-format off
+    QTest::newRow("empty strength") << english << DamageInputs{"0", "1", "4", "", "66", "10"} << check + "@strength";
+    QTest::newRow("strength 0") << english << DamageInputs{"0", "1", "4", "0", "66", "10"} << check + "@strength";
+    QTest::newRow("seconds 0") << english << DamageInputs{"0", "1", "4", "5", "66", "0"} << check + "@seconds";
+    QTest::newRow("check before requirement") << english << DamageInputs{"", "7", "48", "0", "56", "10"} << check + "@strength";
+    QTest::newRow("unreadable before requirement") << english << DamageInputs{"", "7", "48", "x", "56", "10"} << invalid + "@strength";
+    QTest::newRow("unreadable seconds") << english << DamageInputs{"0", "7", "48", "5", "56", "x"} << invalid + "@seconds";
+    QTest::newRow("unreadable base") << english << DamageInputs{"0", "7", "4x", "5", "56", "3"} << invalid + "@base";
+    QTest::newRow("unreadable speed") << english << DamageInputs{"0", "7", "48", "5", "x", "3"} << invalid + "@hits";
+    QTest::newRow("unreadable requirement") << english << DamageInputs{"x", "7", "48", "5", "56", "3"} << invalid + "@requirement";
+    QTest::newRow("requirement unknown") << english << DamageInputs{"", "7", "48", "60", "56", "10"} << messages::unknownRequirement() + "@requirement";
+    QTest::newRow("totals overflow") << english << DamageInputs{"0", "1", "4", "1e308", "66", "10"} << tooLarge + "@none";
+    QTest::newRow("per-hit text past the double range") << english << DamageInputs{"0", "1.7976931348623157E+308", "4", "00", "66", "1"} << tooLarge + "@none";
+    // clang-format on
 }
 
 void TestDamage::computes()
@@ -97,8 +105,8 @@ void TestDamage::raisesBase_data()
     QTest::newRow("negative level") << english << "-30" << "105|142";
     QTest::newRow("level 3, product first") << english << "3" << "108.3|145.3";
     QTest::newRow("Italian level") << italian << "2,5" << "108,25|145,25";
-    QTest::newRow("empty level") << english << "" << messages::invalidValue();
-    QTest::newRow("unreadable level") << english << "x" << messages::invalidValue();
+    QTest::newRow("empty level") << english << "" << messages::invalidValue() + "@level";
+    QTest::newRow("unreadable level") << english << "x" << messages::invalidValue() + "@level";
     // clang-format on
 }
 

@@ -1,6 +1,6 @@
 #include "core/numbers.h"
-#include "ranking/formats.h"
 #include "ranking/planning.h"
+#include "ranking/records.h"
 #include "ranking_window/ranking_table_model.h"
 #include "ranking_window/ranking_window.h"
 #include "texts/messages.h"
@@ -98,6 +98,7 @@ private slots:
         QTest::newRow("requirement up") << Column::Requirement << 1 << Qt::AscendingOrder << "Rusted Dirk…Shadow Blade";
         QTest::newRow("requirement down") << Column::Requirement << 2 << Qt::DescendingOrder << "Ancient Two-Handed Sword…Shadow Blade";
         QTest::newRow("arrows up") << Column::ArrowKind << 1 << Qt::AscendingOrder << "Bone-Tipped Arrows…Wooden Arrows";
+        QTest::newRow("damage best first") << Column::HitMax << 1 << Qt::DescendingOrder << "Ancient Broad Axe+3…Shadow Blade";
         QTest::newRow("arrows down") << Column::ArrowKind << 2 << Qt::DescendingOrder << "Wooden Arrows…Bone-Tipped Arrows";
         // clang-format on
     }
@@ -309,7 +310,7 @@ private slots:
         QCOMPARE(errors.size(), int(!reason.isEmpty()));
         if (reason.isEmpty()) {
             QCOMPARE(QString::fromUtf8(old.readAll()),
-                     toCsv(window->model().visibleRows(), Mode::Bow, italian));
+                     rankingTable(window->model().visibleRows(), Mode::Bow, Format::Csv, italian));
             QVERIFY(c.status->text().endsWith(
                 QString("Esportate %1 righe in %2").arg(window->model().rowCount()).arg(path)));
         } else {

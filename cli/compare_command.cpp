@@ -1,7 +1,7 @@
 #include "cli/compare_command.h"
 
 #include "catalogue/bows.h"
-#include "cli/names.h"
+#include "catalogue/typed_names.h"
 #include "cli/shell_replies.h"
 #include "core/numbers.h"
 #include "ranking/planning.h"

@@ -3,7 +3,7 @@
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
 #include "catalogue/names.h"
-#include "cli/names.h"
+#include "catalogue/typed_names.h"
 #include "cli/plan_commands.h"
 #include "cli/shell_replies.h"
 #include "ranking/ranking.h"

@@ -3,9 +3,7 @@
 
 #include "plan_window/plan_window.h"
 
-#include "catalogue/bows.h"
-#include "catalogue/melee.h"
-#include "catalogue/names.h"
+#include "catalogue/typed_names.h"
 #include "plan_window/bands_panel.h"
 #include "plan_window/choices.h"
 #include "plan_window/slot_marks.h"
@@ -26,35 +24,21 @@ namespace {
 
 using ranking::Pick;
 
-QString loose(const QString &name) { return name.simplified().toCaseFolded(); }
-
-// The one row whose name differs from the typed one only in letter case and runs of blanks.
-template <class Rows> std::optional<std::size_t> looseRow(const Rows &rows, const QString &typed)
-{
-    std::optional<std::size_t> found;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (loose(latin1(rows[i].name)) == loose(typed)) {
-            if (found)
-                return std::nullopt;
-            found = i;
-        }
-    return found;
-}
-
-// A name as the shell takes it: as written, or else as looseRow() finds it (a bow and its
-// arrows each so).
+// A name as the shell takes it: as written, or else the one name that differs from it only in
+// letter case and runs of blanks (a bow and its arrows each so).
 std::optional<Pick> pickTyped(const QString &typed)
 {
     if (const auto exact = ranking::findPick(typed))
         return exact;
     const qsizetype slash = typed.indexOf(u'/');
     if (slash < 0) {
-        const auto weapon = looseRow(meleeWeapons(), typed);
-        return weapon ? std::optional(Pick{Mode::Melee, *weapon, 0}) : std::nullopt;
+        const auto weapon = matchName(meleeNames(), typed).found;
+        return weapon ? std::optional(Pick{Mode::Melee, std::size_t(*weapon), 0}) : std::nullopt;
     }
-    const auto bow = looseRow(bows(), typed.first(slash));
-    const auto kind = looseRow(arrowKinds(), typed.sliced(slash + 1));
-    return bow && kind ? std::optional(Pick{Mode::Bow, *bow, *kind}) : std::nullopt;
+    const auto bow = matchName(bowNames(), typed.first(slash)).found;
+    const auto kind = matchName(arrowKindNames(), typed.sliced(slash + 1)).found;
+    return bow && kind ? std::optional(Pick{Mode::Bow, std::size_t(*bow), std::size_t(*kind)})
+                       : std::nullopt;
 }
 
 } // namespace
@@ -98,8 +82,9 @@ void PlanWindow::addTyped(const QString &typed)
         return;
     const std::optional<Pick> pick = pickTyped(typed);
     if (!pick) {
-        const auto bow = looseRow(bows(), typed);
-        note_ = bow ? kBowAlone.in(language_).arg(latin1(bows()[*bow].name))
+        const QStringList bows = bowNames();
+        const auto bow = matchName(bows, typed).found;
+        note_ = bow ? kBowAlone.in(language_).arg(bows[*bow])
                     : kUnknown.in(language_).arg(typed.trimmed());
         showStatus();
         return;

@@ -1,7 +1,7 @@
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
+#include "catalogue/typed_names.h"
 #include "cli/command_line.h"
-#include "cli/names.h"
 #include "core/numbers.h"
 #include "ranking/ranking.h"
 #include "texts/messages.h"
@@ -328,7 +328,7 @@ private slots:
     void names()
     {
         QFETCH(QString, typed);
-        const cli::NameMatch match = cli::matchName({"A B", "a  b", "Ab", "Abcdefghi"}, typed);
+        const NameMatch match = matchName({"A B", "a  b", "Ab", "Abcdefghi"}, typed);
         QTEST(int(match.found.value_or(-1)), "found");
         QTEST(match.closest, "closest");
     }

@@ -1,13 +1,13 @@
 #pragma once
 
-// Finding a catalogue name as a person types it in a shell.
+// Finding a catalogue name as a person types it: in a shell, or in the compare window's field.
 
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-namespace harmtally::cli {
+namespace harmtally {
 
 struct NameMatch {
     std::optional<qsizetype> found; // the index in names
@@ -24,4 +24,4 @@ QStringList meleeNames();
 QStringList bowNames();
 QStringList arrowKindNames();
 
-} // namespace harmtally::cli
+} // namespace harmtally

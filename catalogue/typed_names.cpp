@@ -1,4 +1,4 @@
-#include "cli/names.h"
+#include "catalogue/typed_names.h"
 
 #include "catalogue/bows.h"
 #include "catalogue/melee.h"
@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace harmtally::cli {
+namespace harmtally {
 namespace {
 
 QString loose(const QString &name) { return name.simplified().toCaseFolded(); }
@@ -84,4 +84,4 @@ QStringList arrowKindNames()
     return names;
 }
 
-} // namespace harmtally::cli
+} // namespace harmtally

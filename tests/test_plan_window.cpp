@@ -293,6 +293,7 @@ void TestPlanWindow::saveImage_data()
     QTest::addColumn<QString>("target"); // under a fresh folder
     QTest::addColumn<bool>("saved");
     QTest::newRow("written") << "chart.png" << true;
+    QTest::newRow("spaces and accents") << "città e più.png" << true;
     QTest::newRow("no such folder") << "missing/chart.png" << false;
     QTest::newRow("a folder") << "old" << false;
 }
@@ -306,6 +307,7 @@ void TestPlanWindow::saveImage()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("old"));
     const QString path = dir.filePath(target);
+    const QString shown = QDir::toNativeSeparators(path);
     Recorder recorder;
     PlanWindow window(Language::English, QLocale::c(), recorder.sink());
     window.setPicks(picksNamed({"Rusted Dirk", "Iron Staff"}));
@@ -313,14 +315,14 @@ void TestPlanWindow::saveImage()
     window.setFileNameAsker([&] { return path; });
     press(window.controls().saveImage);
     QCOMPARE(QImage(path).size(), saved ? window.controls().chart->size() : QImage().size());
-    QCOMPARE(window.controls().status->text().startsWith("Image saved to " + path), saved);
+    QCOMPARE(window.controls().status->text().startsWith("Image saved to " + shown), saved);
     QCOMPARE(recorder.messages.size(), saved ? 0 : 1);
     if (!saved) // the path, then Qt's reason
         QVERIFY2(recorder.messages[0].contains(QRegularExpression(
-                     "^Immagine non salvata in " + QRegularExpression::escape(path) + ": \\S")),
+                     "^Immagine non salvata in " + QRegularExpression::escape(shown) + ": \\S")),
                  qPrintable(recorder.messages[0]));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             saved ? QStringList({"chart.png", "old"}) : QStringList{"old"});
+             saved ? QStringList({target, "old"}) : QStringList{"old"});
 }
 
 // Ctrl+G opens the window with the weapon chosen in the main window, only while that one is

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs a program of the Windows build under Wine, as CTest's emulator for that build.
+# Usage: wine_run.sh QT_PREFIX BUILD_DIR PROGRAM [ARGUMENT...]
+#        wine_run.sh QT_PREFIX BUILD_DIR wineserver [-k | -w]     (that prefix's server)
+# The build tree has one Wine prefix, made on first use (scripts/windows starts each run with a
+# new one); Qt's and the C++ runtime's DLLs are found through WINEPATH; Wine says nothing of its
+# own and installs no Mono or Gecko.
+set -euo pipefail
+qt=$1 build=$2
+shift 2
+export WINEPREFIX=${HARMTALLY_WINEPREFIX:-$build/wine-prefix}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+pthread=$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
+windows_path() { echo "Z:${1//\//\\}"; }
+export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$pthread")"
+(
+    flock 9
+    [ -f "$WINEPREFIX/system.reg" ] || /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+) 9>"$build/wine-prefix.lock"
+[ "$1" != wineserver ] || exec /usr/lib/wine/wineserver "${@:2}"
+exec /usr/lib/wine/wine64 "$@"

@@ -10,6 +10,11 @@ wine=("$@")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 faults=0
+# Wine reads the words it is given in the terminal's character set, which an Italian locale
+# that is not installed would leave unknown: the test brings its own.
+mkdir "$scratch/locales"
+localedef -i it_IT -f UTF-8 "$scratch/locales/it_IT.UTF-8" 2>/dev/null
+export LOCPATH=$scratch/locales
 
 commands=(
     '--version' '--help' 'list' 'list --bows' 'list --arrows'
@@ -57,7 +62,7 @@ for locale in C.UTF-8 it_IT.UTF-8; do
 done
 
 # No LC_ALL, LC_MESSAGES or LANG in the program's environment: Wine's display language decides.
-for language in it_IT en_US; do
+for language in it_IT C; do
     folder=$(dirname "$windows")
     LC_ALL=$language.UTF-8 "${wine[@]}" cmd /c "set LC_ALL=& set LC_MESSAGES=& set LANG=& \
 cd /d Z:${folder//\//\\} & $(basename "$windows") frobnicate" >/dev/null 2>"$scratch/language.err" </dev/null
@@ -70,10 +75,11 @@ cd /d Z:${folder//\//\\} & $(basename "$windows") frobnicate" >/dev/null 2>"$scr
 done
 
 # In a console (Wine makes one of a terminal), the accented letters come out whole: the console
-# gets characters, not bytes in its code page. Wine draws spaces as cursor moves.
+# gets characters, not bytes in its code page. Wine draws spaces as cursor moves; the terminal
+# is wide enough for the line.
 words=(calc "città più" --strength 1 --seconds 1)
 expected=$(LC_ALL=it_IT.UTF-8 "$debian" "${words[@]}" 2>&1)
-shown=$(LANG=C.UTF-8 LC_MESSAGES=it_IT.UTF-8 script -qec "$(printf '%q ' "${wine[@]}" "$windows" "${words[@]}")" \
+shown=$(LANG=C.UTF-8 LC_MESSAGES=it_IT.UTF-8 script -qec "stty cols 200; $(printf '%q ' "${wine[@]}" "$windows" "${words[@]}")" \
     /dev/null </dev/null | perl -pe 's/\e\[(\d*)C/" " x ($1 || 1)/ge; s/\e\[[0-9;?]*[A-Za-z]//g; s/\r//g')
 [[ "$shown" == *"$expected"* ]] || {
     echo "windows_shell: in a console, expected '$expected', shown '$shown'"

@@ -5,6 +5,7 @@
 # The build tree has one Wine prefix, made on first use (scripts/windows starts each run with a
 # new one); Qt's and the C++ runtime's DLLs are found through WINEPATH; Wine says nothing of its
 # own and installs no Mono or Gecko.
+# HARMTALLY_WINEPREFIX names another prefix, made on first use too, whose windows go to $DISPLAY.
 set -euo pipefail
 qt=$1 build=$2
 shift 2
@@ -16,7 +17,12 @@ windows_path() { echo "Z:${1//\//\\}"; }
 export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$pthread")"
 (
     flock 9
-    [ -f "$WINEPREFIX/system.reg" ] || /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+        # Windows on no display at all, for Qt's offscreen platform, unless one is given.
+        [ -n "${HARMTALLY_WINEPREFIX:-}" ] || /usr/lib/wine/wine64 reg add \
+            'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    fi
 ) 9>"$build/wine-prefix.lock"
 [ "$1" != wineserver ] || exec /usr/lib/wine/wineserver "${@:2}"
 exec /usr/lib/wine/wine64 "$@"

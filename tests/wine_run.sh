@@ -17,6 +17,10 @@ windows_path() { echo "Z:${1//\//\\}"; }
 export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$pthread")"
 (
     flock 9
+    # Wine reads locale variables through the C library: an Italian locale this machine does not
+    # have installed would leave Wine in English. The tests bring their own.
+    [ -d "$build/locales/it_IT.UTF-8" ] || { mkdir -p "$build/locales" \
+        && localedef -i it_IT -f UTF-8 "$build/locales/it_IT.UTF-8" 2>/dev/null || true; }
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
         # Windows on no display at all, for Qt's offscreen platform, unless one is given.
@@ -25,4 +29,5 @@ export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_
     fi
 ) 9>"$build/wine-prefix.lock"
 [ "$1" != wineserver ] || exec /usr/lib/wine/wineserver "${@:2}"
+export LOCPATH=$build/locales
 exec /usr/lib/wine/wine64 "$@"

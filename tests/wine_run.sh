@@ -26,6 +26,8 @@ export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_
         # Windows on no display at all, for Qt's offscreen platform, unless one is given.
         [ -n "${HARMTALLY_WINEPREFIX:-}" ] || /usr/lib/wine/wine64 reg add \
             'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+        # The desktop wineboot started keeps the driver it began with: start afresh.
+        /usr/lib/wine/wineserver -k 2>/dev/null || true
     fi
 ) 9>"$build/wine-prefix.lock"
 [ "$1" != wineserver ] || exec /usr/lib/wine/wineserver "${@:2}"

@@ -9,15 +9,35 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <string>
+
+#include <windows.h>
+#endif
+
 namespace harmtally {
+namespace {
+
+// The folder of the program's own file, whatever argv[0] says, before any QCoreApplication
+// exists (applicationDirPath() needs one, and the command line has none).
+QString programFolder()
+{
+#ifdef Q_OS_WIN
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()))) == path.size())
+        path.resize(path.size() * 2);
+    return QFileInfo(QString::fromWCharArray(path.data(), length)).path();
+#else
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path();
+#endif
+}
+
+} // namespace
 
 int launchWindows(int &argc, char **argv, bool rankingWindow, Language language)
 {
-    // Beside the program in a build tree; where the package puts it otherwise. Found from the
-    // program's own file, which /proc/self/exe names whatever argv[0] says and before any
-    // QCoreApplication exists (applicationDirPath() needs one, and the command line has none).
-    const QString here
-        = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path();
+    const QString here = programFolder();
     QLibrary windows;
     QStringList tried;
     for (const char *place : {HARMTALLY_WINDOWS_BESIDE, HARMTALLY_WINDOWS_INSTALLED}) {

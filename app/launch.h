@@ -1,7 +1,8 @@
 #pragma once
 
-// The windows live in a library of their own (libharmtally-windows.so), opened only when the
-// program is to show them, so that a command answered in the terminal never loads Qt Widgets.
+// The windows live in a library of their own (libharmtally-windows.so, harmtally-windows.dll),
+// opened only when the program is to show them, so that a command answered in the terminal never
+// loads Qt Widgets.
 
 #include "texts/language.h"
 

@@ -8,6 +8,8 @@
 #include "toolkit/fonts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +31,17 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
     heldBack.append(qFormatLogMessage(type, context, message));
 }
 
+// Windows starts a program from the Start menu or Explorer in its own folder, which a user may
+// not write (Program Files): the save dialogs, which begin in the current folder, begin in
+// Documents then.
+void leaveProgramFolder()
+{
+#ifdef Q_OS_WIN
+    if (QDir::current() == QDir(QCoreApplication::applicationDirPath()))
+        QDir::setCurrent(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+#endif
+}
+
 // Without a display the program prints one line saying so and ends with status 1, instead of
 // letting Qt abort.
 int runWindows(int &argc, char **argv, bool rankingWindow)
@@ -42,6 +55,7 @@ int runWindows(int &argc, char **argv, bool rankingWindow)
     // Lets a desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Harmtally"));
     toolkit::registerFonts();
+    leaveProgramFolder();
     MainWindow window(toolkit::showErrorBox, QLocale::system());
     window.show();
     if (rankingWindow)

@@ -1,12 +1,12 @@
 #include "cli/command_line.h"
 
 #include "cli/command_table.h"
+#include "cli/console.h"
 #include "cli/shell_replies.h"
 #include "texts/shell_words.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 namespace harmtally::cli {
@@ -41,23 +41,11 @@ bool isWindowsWords(const QStringList &words)
     return true;
 }
 
-QStringList argumentsOf(int argc, char **argv)
-{
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
+QStringList argumentsOf(int argc, char **argv) { return console::arguments(argc, argv); }
 
-// Every byte reaches the stream, or the reason it did not.
 std::optional<int> write(std::FILE *stream, const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
-    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream)
-            == std::size_t(bytes.size())
-        && std::fflush(stream) == 0)
-        return std::nullopt;
-    return errno;
+    return console::write(stream, text);
 }
 
 } // namespace
@@ -71,7 +59,7 @@ Language shellLanguage()
                        ? Language::Italian
                        : Language::English;
     }
-    return Language::English;
+    return console::desktopLanguage().value_or(Language::English);
 }
 
 bool asksForWindows(int argc, char **argv) { return isWindowsWords(argumentsOf(argc, argv)); }

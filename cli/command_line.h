@@ -22,7 +22,8 @@ std::optional<int> run(int argc, char **argv);
 Outcome execute(const QStringList &arguments, const Context &context);
 
 // The language of the shell's messages: Italian when the first of LC_ALL, LC_MESSAGES and LANG
-// that is set names Italian, English otherwise.
+// that is set names Italian; with none set, the desktop's (Windows' display language); English
+// otherwise.
 Language shellLanguage();
 
 } // namespace harmtally::cli

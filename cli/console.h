@@ -4,7 +4,7 @@
 // words it was given, how its text reaches the terminal, and the user's language when no locale
 // variable names one.
 
-#include "core/language.h"
+#include "texts/language.h"
 
 #include <QStringList>
 

@@ -57,12 +57,13 @@ void PlanWindow::saveImage()
     showStatus();
 }
 
-// The dialog adds ".png" to a name typed without it before it looks for the file, so that it
-// asks before replacing the file that is finally written.
+// Qt's own dialog adds ".png" to a name typed without it before it looks for the file, so that
+// it asks before replacing the file that is finally written; a system's dialog may not.
 QString PlanWindow::askSaveFileName()
 {
     QFileDialog dialog(this, kSaveTitle.in(language_), kSaveName.in(language_),
                        QStringLiteral("PNG (*.png)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();

@@ -164,6 +164,7 @@ private slots:
         add("--to alone", {"compare", "Bo", "Rusted Dirk", "--strength", "5", "--seconds", "5", "--to", "-3"}, 2, "--to is below 0, where the range starts without --from");
         add("range beyond the limit", {"compare", "Bo", "Rusted Dirk", "--strength", "5", "--seconds", "5", "--to", "1e10"}, 1, "--to needs a strength from -1000000000 to 1000000000");
         add("crossing at both ends", {"compare", "Rusted Dirk", "Wooden Club+3", "--strength", "10", "--seconds", "60", "--from", "11.25", "--to", "11.25", "--format=csv"}, 0, "Rusted Dirk,", 6);
+#ifndef Q_OS_WIN // Windows formats numbers as its settings say, whatever LC_ALL says
         add("compare, per cent to a tenth", {"compare", "Rusted Dirk", "Wooden Club+3", "--strength", "10", "--seconds", "60"}, 0,
             "Weapon         Arrows  Str req.  Hits/min  Min base  Max base  Min per hit  Max per hit  Min total  Max total  Max total diff.  Diff. %  Max total per str. point\n"
             "Rusted Dirk                   0        66         1         4            3            6        198        396                0        0                      13,2\n"
@@ -171,6 +172,7 @@ private slots:
             "Ahead        Behind         Measure   Crossing  Ahead from\n"
             "Rusted Dirk  Wooden Club+3  totalMax     11,25          12\n"
             "Rusted Dirk  Wooden Club+3  totalMin     26,25          27\n", 0, {"LC_ALL=it_IT.UTF-8"});
+#endif
         add("goal, English captions", rank + QStringList{"--wieldable", "--goal-hit", "150"}, 0,
             "Weapon                         Str req.  Hits/min  Min base  Max base  Min per hit  Max per hit  Min total  Max total  Str needed  More than now\n"
             "Staff of Hope                       100        40        90       129           90          129       3600       5160         400            300\n", 121, {"LC_ALL=it_IT.UTF-8"});

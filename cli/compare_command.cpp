@@ -6,6 +6,7 @@
 #include "core/numbers.h"
 #include "ranking/planning.h"
 #include "ranking/records.h"
+#include "texts/column_words.h"
 #include "texts/shell_words.h"
 
 #include <algorithm>
@@ -124,18 +125,18 @@ QString comparisonText(std::span<const Record> choices, std::span<const Record> 
                        Format format, const QLocale &locale)
 {
     std::vector<Field> fields = rankingFields(Mode::Bow);
-    fields.push_back(
-        {QStringLiteral("totalMaxDifference"), QStringLiteral("Max total diff."), false});
-    fields.push_back(
-        {QStringLiteral("totalMaxDifferencePercent"), QStringLiteral("Diff. %"), false});
+    fields.push_back({QStringLiteral("totalMaxDifference"),
+                      QString::fromUtf8(column_words::kMaxTotalDifference), false});
+    fields.push_back({QStringLiteral("totalMaxDifferencePercent"),
+                      QString::fromUtf8(column_words::kDifferencePercent), false});
     fields.push_back({QStringLiteral("perStrengthPointTotal"),
-                      QStringLiteral("Max total per str. point"), false});
+                      QString::fromUtf8(column_words::kPerStrengthPoint), false});
     const Field crossingFields[]{
-        {QStringLiteral("ahead"), QStringLiteral("Ahead"), true},
-        {QStringLiteral("behind"), QStringLiteral("Behind"), true},
-        {QStringLiteral("measure"), QStringLiteral("Measure"), true},
-        {QStringLiteral("strength"), QStringLiteral("Crossing"), false},
-        {QStringLiteral("fromStrength"), QStringLiteral("Ahead from"), false}};
+        {QStringLiteral("ahead"), QString::fromUtf8(column_words::kAhead), true},
+        {QStringLiteral("behind"), QString::fromUtf8(column_words::kBehind), true},
+        {QStringLiteral("measure"), QString::fromUtf8(column_words::kMeasure), true},
+        {QStringLiteral("strength"), QString::fromUtf8(column_words::kCrossing), false},
+        {QStringLiteral("fromStrength"), QString::fromUtf8(column_words::kAheadFrom), false}};
     if (format == Format::Json)
         return QStringLiteral("{\"choices\": ") + recordsJson(fields, choices, locale).trimmed()
                + QStringLiteral(",\n\"crossovers\": ")

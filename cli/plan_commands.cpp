@@ -5,6 +5,7 @@
 #include "ranking/goals.h"
 #include "ranking/planning.h"
 #include "ranking/records.h"
+#include "texts/column_words.h"
 #include "texts/shell_words.h"
 
 #include <algorithm>
@@ -51,10 +52,11 @@ Outcome path(const Parsed &words, const Context &context)
                          context.locale))
         return refused(say(text::kTooFine, context).arg(words.value(Option::Level)));
 
-    const std::vector<Field> fields{{QStringLiteral("from"), QStringLiteral("From"), false},
-                                    {QStringLiteral("to"), QStringLiteral("To"), false},
-                                    {QStringLiteral("name"), QStringLiteral("Weapon"), true},
-                                    {QStringLiteral("arrows"), QStringLiteral("Arrows"), true}};
+    const std::vector<Field> fields{
+        {QStringLiteral("from"), QString::fromUtf8(column_words::kFrom), false},
+        {QStringLiteral("to"), QString::fromUtf8(column_words::kTo), false},
+        {QStringLiteral("name"), column_words::kWeapon.in(Language::English), true},
+        {QStringLiteral("arrows"), column_words::kArrows.in(Language::English), true}};
     std::vector<Record> records;
     for (const Band &band :
          bestBands(mode, words.value(Option::Level), range[0], range[1], measure, context.locale)) {

@@ -28,4 +28,16 @@ inline constexpr Bilingual kSecondsBest{.italian = "Secondi, al meglio",
 inline constexpr Bilingual kSecondsWorst{.italian = "Secondi, al peggio",
                                          .english = "Seconds, worst"};
 
+// The columns only the shell writes, in English alone, as its aligned text writes every caption.
+inline constexpr const char *kMaxTotalDifference = "Max total diff.";
+inline constexpr const char *kDifferencePercent = "Diff. %";
+inline constexpr const char *kPerStrengthPoint = "Max total per str. point";
+inline constexpr const char *kAhead = "Ahead";
+inline constexpr const char *kBehind = "Behind";
+inline constexpr const char *kMeasure = "Measure";
+inline constexpr const char *kCrossing = "Crossing";
+inline constexpr const char *kAheadFrom = "Ahead from";
+inline constexpr const char *kFrom = "From";
+inline constexpr const char *kTo = "To";
+
 } // namespace harmtally::column_words

@@ -101,7 +101,7 @@ Outcome rankWithGoal(const Parsed &words, std::vector<Row> rows, Mode mode, cons
                           : option == Option::GoalHit ? GoalKind::HitAtLeast
                                                       : GoalKind::TotalAtLeast;
     std::vector<Field> fields = rankingFields(mode);
-    for (const ColumnSpec &column : goalColumns(kind))
+    for (const ColumnInfo &column : goalColumns(kind))
         fields.push_back(field(column));
     std::vector<Record> records;
     std::vector<SortKey> keys; // what the rows are sorted by

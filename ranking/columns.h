@@ -37,7 +37,7 @@ enum class Content {
     Figure, // right-aligned, read as a number in the rows' locale, JSON number or null
 };
 
-struct ColumnSpec {
+struct ColumnInfo {
     const char *key;
     Bilingual caption; // the window's header; the shell's aligned text takes the English
     Content content;
@@ -50,7 +50,7 @@ inline constexpr Qt::SortOrder kHighFirst = Qt::DescendingOrder;
 
 struct RankingColumn {
     Column id;
-    ColumnSpec spec;
+    ColumnInfo info;
 };
 
 // clang-format off
@@ -79,8 +79,8 @@ constexpr bool everyColumnOnceInOrder()
 }
 static_assert(everyColumnOnceInOrder(), "kColumns needs one row per Column, in Column's order");
 
-constexpr const ColumnSpec &spec(Column column) { return kColumns[std::size_t(column)].spec; }
-constexpr bool isText(Column column) { return spec(column).content == Content::Text; }
+constexpr const ColumnInfo &columnInfo(Column column) { return kColumns[std::size_t(column)].info; }
+constexpr bool isText(Column column) { return columnInfo(column).content == Content::Text; }
 
 // The columns a mode shows, in order: ArrowKind for bows only.
 std::vector<Column> shownColumns(Mode mode);

@@ -7,11 +7,11 @@ namespace harmtally::ranking {
 namespace {
 
 // clang-format off
-constexpr ColumnSpec kStrengthColumns[] = {
+constexpr ColumnInfo kStrengthColumns[] = {
     {"strengthNeeded",       column_words::kStrengthNeeded, Content::Figure, kLowFirst},
     {"strengthMoreThanNow",  column_words::kMoreThanNow,    Content::Figure, kLowFirst},
 };
-constexpr ColumnSpec kFoeColumns[] = {
+constexpr ColumnInfo kFoeColumns[] = {
     {"hitsToDefeatBest",     column_words::kHitsBest,       Content::Figure, kLowFirst},
     {"hitsToDefeatWorst",    column_words::kHitsWorst,      Content::Figure, kLowFirst},
     {"secondsToDefeatBest",  column_words::kSecondsBest,    Content::Figure, kLowFirst},
@@ -21,7 +21,7 @@ constexpr ColumnSpec kFoeColumns[] = {
 
 } // namespace
 
-std::span<const ColumnSpec> goalColumns(GoalKind kind)
+std::span<const ColumnInfo> goalColumns(GoalKind kind)
 {
     switch (kind) {
     case GoalKind::None:

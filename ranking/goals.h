@@ -21,7 +21,7 @@ enum class GoalKind {
 };
 
 // The goal's columns, after the ranking's: figures, ranked from the lowest on a first click.
-std::span<const ColumnSpec> goalColumns(GoalKind kind);
+std::span<const ColumnInfo> goalColumns(GoalKind kind);
 
 // One row's goal cells, one per goal column, figures as the main window writes them in the
 // locale, empty where unknown. in: the ranking's inputs; wieldable: no answer below the row's

@@ -8,10 +8,10 @@
 
 namespace harmtally::ranking {
 
-Field field(const ColumnSpec &spec)
+Field field(const ColumnInfo &column)
 {
-    return {QLatin1String(spec.key), spec.caption.in(Language::English),
-            spec.content == Content::Text};
+    return {QLatin1String(column.key), column.caption.in(Language::English),
+            column.content == Content::Text};
 }
 
 std::optional<QString> cFigure(const QString &cell, const QLocale &locale)
@@ -128,7 +128,7 @@ std::vector<Field> rankingFields(Mode mode)
 {
     std::vector<Field> fields;
     for (Column c : shownColumns(mode))
-        fields.push_back(field(spec(c)));
+        fields.push_back(field(columnInfo(c)));
     return fields;
 }
 

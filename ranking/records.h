@@ -31,7 +31,7 @@ struct Field {
     bool isText;     // names, left-aligned and quoted in JSON; otherwise a figure
 };
 // A column of the table written as the shell writes it: its key, its English caption.
-Field field(const ColumnSpec &spec);
+Field field(const ColumnInfo &column);
 
 // One row: a cell per field, figures as the main window writes them in the locale; an empty
 // cell is unknown (JSON null, CSV and text empty).

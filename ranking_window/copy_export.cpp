@@ -48,7 +48,7 @@ Record shownCells(const RankingProxyModel &proxy, int row, std::span<const int> 
 // file reads the same whatever the window's language and locale.
 Field fileColumn(const RankingTableModel &model, int column)
 {
-    return field(model.columnSpec(column));
+    return field(model.columnInfo(column));
 }
 
 // Quoted wherever a usual separator would split it: a spreadsheet's import may split at a comma,

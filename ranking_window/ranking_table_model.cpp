@@ -60,10 +60,10 @@ void RankingTableModel::setGoal(GoalKind kind, std::vector<QStringList> cells)
         emit dataChanged(index(0, int(kColumnCount)), index(rowCount() - 1, columnCount() - 1));
 }
 
-const ColumnSpec &RankingTableModel::columnSpec(int section) const
+const ColumnInfo &RankingTableModel::columnInfo(int section) const
 {
     const std::size_t c = std::size_t(section);
-    return c < kColumnCount ? spec(Column(c)) : goalColumns(goal_)[c - kColumnCount];
+    return c < kColumnCount ? ranking::columnInfo(Column(c)) : goalColumns(goal_)[c - kColumnCount];
 }
 
 int RankingTableModel::rowCount(const QModelIndex &parent) const
@@ -87,7 +87,7 @@ QVariant RankingTableModel::data(const QModelIndex &index, int role) const
         return row(index.row()).cells[c];
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter
-                                   | (columnSpec(index.column()).content == Content::Text
+                                   | (columnInfo(index.column()).content == Content::Text
                                           ? Qt::AlignLeft
                                           : Qt::AlignRight));
     return {};
@@ -96,9 +96,9 @@ QVariant RankingTableModel::data(const QModelIndex &index, int role) const
 QVariant RankingTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return columnSpec(section).caption.in(language_);
+        return columnInfo(section).caption.in(language_);
     if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole)
-        return int(columnSpec(section).firstClick);
+        return int(columnInfo(section).firstClick);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

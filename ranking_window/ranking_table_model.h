@@ -30,7 +30,7 @@ public:
     void setGoal(GoalKind kind, std::vector<QStringList> cells);
     GoalKind goal() const { return goal_; }
     // A column of the model: the ranking's (kColumns), then the goal's.
-    const ColumnSpec &columnSpec(int section) const;
+    const ColumnInfo &columnInfo(int section) const;
 
     Mode mode() const { return mode_; }
     Language language() const { return language_; }

@@ -21,7 +21,7 @@ static_assert(std::size_t(Column::TotalMax) - kFirstRankingColumn == std::size_t
 
 ranking::Inputs inputsAt(const Pick &pick, const QString &strength, const PlanInputs &in)
 {
-    return {pick.mode, strength == u"0" ? QStringLiteral("00") : strength, in.seconds, in.level};
+    return {pick.mode, ranking::computedStrength(strength), in.seconds, in.level};
 }
 
 std::optional<Totals> totalsAt(const Pick &pick, const QString &strength, const PlanInputs &in,

@@ -43,6 +43,10 @@ Pick pickAt(Mode mode, std::size_t order);
 // The row the main window shows for the pick with these inputs, and its refusal if any.
 RowOutcome pickRow(const Pick &pick, const Inputs &in, const QLocale &locale);
 
+// A typed strength as the questions reach it. "0" in the main window's box is the empty box,
+// which it refuses; the strength 0 is still a strength to compute, so it is written signed.
+QString computedStrength(const QString &typed);
+
 // Which of the two figures a question is about: the minimum or the maximum.
 enum class Measure { Min, Max };
 

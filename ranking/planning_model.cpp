@@ -29,7 +29,7 @@ std::optional<double> programTotal(const Pick &pick, long long strength, Measure
 
 QString strengthText(double strength, const QLocale &locale)
 {
-    return strength == 0 ? QStringLiteral("+0") : text(strength, locale);
+    return computedStrength(text(strength, locale));
 }
 
 std::optional<double> cellNumber(const Row &row, Column column, const QLocale &locale)

@@ -25,8 +25,7 @@ __extension__ using Wide = __int128;
 // Strengths beyond this are no answer a player can use, and keep every product in range.
 inline constexpr long long kStrengthLimit = 1'000'000'000;
 
-// A whole strength as the main window reads it. "0" in its box is the empty box, which it
-// refuses; the strength 0 is still a strength the questions reach, so it is written signed.
+// A whole strength as the main window reads it (computedStrength).
 QString strengthText(double strength, const QLocale &locale);
 
 std::optional<double> cellNumber(const Row &row, Column column, const QLocale &locale);

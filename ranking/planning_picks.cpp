@@ -51,4 +51,9 @@ RowOutcome pickRow(const Pick &pick, const Inputs &in, const QLocale &locale)
                                     : bowRow(pick.item, pick.arrowKind, in, locale);
 }
 
+QString computedStrength(const QString &typed)
+{
+    return typed == u"0" ? QStringLiteral("+0") : typed;
+}
+
 } // namespace harmtally::ranking
